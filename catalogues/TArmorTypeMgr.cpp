@@ -1,0 +1,52 @@
+#include "catalogues/TArmorTypeMgr.h"
+
+RecordList<TArmorTypeData> TArmorTypeData::_list;
+
+int TArmorTypeData::DestroyEach() {
+    _list.clear();
+    return 0;
+}
+
+TArmorTypeMgr::TArmorTypeMgr() { AddArmorType(0, 2, "fur cloak", 2, 5); }
+
+int TArmorTypeMgr::AddArmorType(int32_t id, int32_t objType, const std::string& name, int32_t defValue,
+                                int32_t price) {
+    TArmorTypeData* a = NewRecord<TArmorTypeData>();
+    ++NumArmorTypes;
+    a->id = id != 0 ? id : NumArmorTypes;
+    a->objType = objType;
+    a->name = name;
+    a->defValue = defValue;
+    a->price = price;
+    return 0;
+}
+
+int32_t TArmorTypeMgr::GetArmorValueByID(int32_t id) const {
+    int32_t result = 0;
+    for (const auto& a : TArmorTypeData::_list)
+        if (a->id == id) result = a->defValue;
+    return result;
+}
+
+int32_t TArmorTypeMgr::GetArmorValueByName(const std::string& name) const {
+    const std::string wanted = LowerAscii(name);
+    int32_t result = 0;
+    for (const auto& a : TArmorTypeData::_list)
+        if (LowerAscii(a->name) == wanted) result = a->defValue;
+    return result;
+}
+
+int32_t TArmorTypeMgr::GetArmorIDByName(const std::string& name) const {
+    const std::string wanted = LowerAscii(name);
+    int32_t result = 0;
+    for (const auto& a : TArmorTypeData::_list)
+        if (LowerAscii(a->name) == wanted) result = a->id;
+    return result;
+}
+
+std::string TArmorTypeMgr::GetArmorNameByID(int32_t id) const {
+    std::string result = "none";
+    for (const auto& a : TArmorTypeData::_list)
+        if (a->id == id) result = a->name;
+    return result;
+}

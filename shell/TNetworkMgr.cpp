@@ -1,0 +1,19 @@
+#include "shell/TNetworkMgr.h"
+
+#include <string>
+
+int TNetworkMgr::StartGNetServer() {
+    GNetHost = CreateGNetHost();
+    if (!GNetHost) return 0;
+    GNetListen(GNetHost, port);
+    return 0;
+}
+
+int TNetworkMgr::StartGNetClient(uint16_t address) {
+    GNetHost = CreateGNetHost();
+    if (!GNetHost) return 0;
+    GNetConnect(GNetHost, std::to_string(address), port, 5000);
+    return 0;
+}
+
+int TNetworkMgr::Process() { return 0; }

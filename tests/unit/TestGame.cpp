@@ -1,0 +1,60 @@
+#include "tests/unit/TestGame.h"
+
+#include "shell/Globals.h"
+#include "shell/TWindowMgr.h"
+
+int32_t ScriptedRandom::Next(int32_t low, int32_t high) {
+    draws.emplace_back(low, high);
+    if (rolls.empty()) return low;
+    const int32_t v = rolls.front();
+    rolls.pop_front();
+    EXPECT_TRUE(v >= low && v <= high) << "scripted roll " << v << " outside " << low << ".." << high;
+    return v;
+}
+
+void GameTest::SetUp() {
+    auto backend = std::make_unique<MemoryBackend>();
+    ui_ = backend.get();
+    SetBackend(std::move(backend));
+    auto random = std::make_unique<ScriptedRandom>();
+    dice = random.get();
+    SetRandomSource(std::move(random));
+    auto fixed = std::make_unique<FixedClock>();
+    clock = fixed.get();
+    SetClock(std::move(fixed));
+}
+
+void GameTest::TearDown() {
+    if (started_) StopThornvale();
+    SetRandomSource(nullptr);
+    SetClock(nullptr);
+    SetBackend(nullptr);
+}
+
+void GameTest::Start() {
+    StartThornvale();
+    started_ = true;
+    Mark();
+}
+
+void GameTest::Roll(std::initializer_list<int32_t> values) { dice->rolls.insert(dice->rolls.end(), values); }
+
+const std::string& GameTest::Story() const { return MemoryBackend::Info(WindowMgr->storyText).text; }
+
+std::string GameTest::Since() {
+    std::string s = Story().substr(mark_);
+    mark_ = Story().size();
+    return s;
+}
+
+void GameTest::Mark() { mark_ = WindowMgr && WindowMgr->storyText ? Story().size() : 0; }
+
+std::vector<std::string> GameTest::ActionLabels() const {
+    std::vector<std::string> labels;
+    for (const auto& action : TActionData::_list)
+        if (action->btnGadgetID && !action->btnGadgetID->freed)
+            labels.push_back(MemoryBackend::Info(action->btnGadgetID).label);
+    return labels;
+}
+
+bool GameTest::Press(const std::string& label) { return ui_->Press(label); }

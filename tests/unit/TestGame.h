@@ -1,0 +1,58 @@
+// A fresh game on the in-memory backend, with dice and clock a test scripts.
+#pragma once
+
+#include "framework/MemoryBackend.h"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <string>
+#include <utility>
+#include <vector>
+
+// Hands out the rolls a test lists, in order; once they run out it answers
+// the low bound. Every draw is recorded with its bounds.
+class ScriptedRandom : public RandomSource {
+public:
+    std::deque<int32_t> rolls;
+    std::vector<std::pair<int32_t, int32_t>> draws;
+    std::vector<int32_t> seeds;
+
+    void Seed(int32_t seed) override { seeds.push_back(seed); }
+    int32_t Next(int32_t low, int32_t high) override;
+};
+
+class FixedClock : public Clock {
+public:
+    int32_t now = 1000;
+    int32_t MilliSecs() override { return now; }
+};
+
+// Installs the backend, the dice and the clock, and builds a game as the
+// program's start-up does.
+class GameTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Starts the game; call after scripting any rolls start-up needs.
+    void Start();
+    void Roll(std::initializer_list<int32_t> values);
+
+    MemoryBackend& ui() { return *ui_; }
+    const std::string& Story() const;
+    // The story appended since the last call of Since/Mark.
+    std::string Since();
+    void Mark();
+    std::vector<std::string> ActionLabels() const;
+    bool Press(const std::string& label);
+    void Tick() { ui_->Tick(); }
+
+    ScriptedRandom* dice = nullptr;
+    FixedClock* clock = nullptr;
+
+private:
+    MemoryBackend* ui_ = nullptr;
+    size_t mark_ = 0;
+    bool started_ = false;
+};

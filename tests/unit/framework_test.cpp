@@ -1,0 +1,174 @@
+// The platform layer on its own: dice, the event hook, picture placement and
+// the desktop opener.
+#include "framework/MemoryBackend.h"
+#include "tests/unit/TestGame.h"
+
+#include <cstdio>
+#include <fstream>
+#include <set>
+#include <unistd.h>
+
+namespace {
+
+struct FrameworkTest : ::testing::Test {
+    MemoryBackend* ui = nullptr;
+    void SetUp() override {
+        auto backend = std::make_unique<MemoryBackend>();
+        ui = backend.get();
+        SetBackend(std::move(backend));
+    }
+    void TearDown() override {
+        SetRandomSource(nullptr);
+        SetBackend(nullptr);
+    }
+};
+
+TEST_F(FrameworkTest, RandIncludesBothBoundsAndSwapsReversedOnes) {
+    SeedRnd(42);
+    std::set<int32_t> seen;
+    for (int i = 0; i < 2000; ++i) {
+        const int32_t v = Rand(3, 1);
+        ASSERT_GE(v, 1);
+        ASSERT_LE(v, 3);
+        seen.insert(v);
+    }
+    EXPECT_EQ(seen, (std::set<int32_t>{1, 2, 3}));
+    EXPECT_EQ(Rand(7, 7), 7);
+    EXPECT_EQ(Rand(-1, -6) <= -1, true);
+}
+
+TEST_F(FrameworkTest, SameSeedGivesSameDraws) {
+    SeedRnd(1234);
+    std::vector<int32_t> first;
+    for (int i = 0; i < 20; ++i) first.push_back(Rand(1, 100));
+    SeedRnd(1234);
+    for (int i = 0; i < 20; ++i) EXPECT_EQ(Rand(1, 100), first[static_cast<size_t>(i)]);
+}
+
+TEST_F(FrameworkTest, ReversedBoundsReachTheSourceInOrder) {
+    auto scripted = std::make_unique<ScriptedRandom>();
+    ScriptedRandom* dice = scripted.get();
+    SetRandomSource(std::move(scripted));
+    Rand(5, 1);
+    ASSERT_EQ(dice->draws.size(), 1u);
+    EXPECT_EQ(dice->draws[0], std::make_pair(1, 5));
+}
+
+struct Placement {
+    int panelW, panelH, picW, picH;
+    PixmapPlacement expected;
+};
+
+TEST(FillPlacementTest, CoversThePanelCentredAndCut) {
+    const Placement cases[] = {
+        {640, 400, 640, 400, {0, 0, 640, 400}},      // exact size: unscaled
+        {640, 400, 320, 200, {0, 0, 640, 400}},      // doubled
+        {640, 400, 640, 640, {0, -120, 640, 640}},   // 120 rows cut top and bottom
+        {640, 400, 1280, 400, {-320, 0, 1280, 400}}, // too wide: cut left and right
+        {640, 400, 100, 100, {0, -120, 640, 640}},
+    };
+    for (const auto& c : cases) {
+        const PixmapPlacement p = FillPlacement(c.panelW, c.panelH, c.picW, c.picH);
+        EXPECT_EQ(std::tie(p.x, p.y, p.width, p.height),
+                  std::tie(c.expected.x, c.expected.y, c.expected.width, c.expected.height))
+            << c.picW << "x" << c.picH;
+    }
+}
+
+TEST(FillPlacementTest, EmptyPictureShowsNothing) {
+    const PixmapPlacement p = FillPlacement(640, 400, 0, 0);
+    EXPECT_EQ(p.width, 0);
+    EXPECT_EQ(p.height, 0);
+}
+
+// Hooks of the test: each records its call and passes on or consumes.
+std::vector<std::string> calls;
+TEvent* PassOn(int, TEvent* data, void* context) {
+    calls.push_back(std::string(static_cast<const char*>(context)) + (data ? "" : "(null)"));
+    return data;
+}
+TEvent* Consume(int, TEvent*, void* context) {
+    calls.push_back(static_cast<const char*>(context));
+    return nullptr;
+}
+
+TEST_F(FrameworkTest, HooksRunByDescendingPriorityAndNullConsumes) {
+    calls.clear();
+    static char low[] = "low", high[] = "high", mid[] = "mid";
+    AddHook(EmitEventHook, PassOn, low, -5);
+    AddHook(EmitEventHook, PassOn, high, 10);
+    AddHook(EmitEventHook, PassOn, mid, 0);
+    EmitEvent(TEvent{EVENT_TIMERTICK, nullptr});
+    EXPECT_EQ(calls, (std::vector<std::string>{"high", "mid", "low"}));
+    // Nothing consumed it, so the framework's queue has it.
+    EXPECT_EQ(WaitEvent(), EVENT_TIMERTICK);
+
+    calls.clear();
+    RemoveHook(EmitEventHook, PassOn, mid);
+    AddHook(EmitEventHook, Consume, mid, 0);
+    EmitEvent(TEvent{EVENT_WINDOWCLOSE, nullptr});
+    // Later hooks still run, but receive nothing to pass on to the queue.
+    EXPECT_EQ(calls, (std::vector<std::string>{"high", "mid", "low(null)"}));
+}
+
+TEST_F(FrameworkTest, PressReachesOnlyLiveShownButtons) {
+    calls.clear();
+    static char seen[] = "press";
+    AddHook(EmitEventHook, Consume, seen, 0);
+    const TGadget window = CreateWindow("w", 0, 0, 100, 100, nullptr, 1);
+    const TGadget button = CreateButton("B", 0, 0, 10, 10, window, 8);
+    EXPECT_TRUE(ui->Press(button));
+    HideGadget(button);
+    EXPECT_FALSE(ui->Press(button));
+    ShowGadget(button);
+    FreeGadget(button);
+    EXPECT_TRUE(button->freed);
+    EXPECT_FALSE(ui->Press(button));
+    EXPECT_EQ(calls.size(), 1u);
+}
+
+TEST_F(FrameworkTest, OpenURLHandsWebAddressesOnAsTheyAre) {
+    EXPECT_EQ(OpenURL("http://www.example.org/index.php/software/"), 1);
+    ASSERT_EQ(ui->opened.size(), 1u);
+    EXPECT_EQ(ui->opened[0], "http://www.example.org/index.php/software/");
+}
+
+TEST_F(FrameworkTest, OpenURLHandsAnExistingFileAsAbsoluteFileUri) {
+    const std::string name = "open url test #1.pdf";
+    std::ofstream(name) << "%PDF";
+    char cwd[4096];
+    ASSERT_NE(getcwd(cwd, sizeof cwd), nullptr);
+    EXPECT_EQ(OpenURL(name), 1);
+    std::remove(name.c_str());
+    ASSERT_EQ(ui->opened.size(), 1u);
+    EXPECT_EQ(ui->opened[0], "file://" + std::string(cwd) + "/open%20url%20test%20%231.pdf");
+}
+
+TEST_F(FrameworkTest, OpenURLHandsNothingForAMissingFile) {
+    EXPECT_EQ(OpenURL("no-such-readme.pdf"), 0);
+    EXPECT_EQ(OpenURL(""), 0);
+    EXPECT_TRUE(ui->opened.empty());
+}
+
+TEST_F(FrameworkTest, LoadPixmapReadsBmpAndRefusesOtherFiles) {
+    const std::string bmp = "pixmap_test.bmp", junk = "pixmap_test.txt";
+    {
+        // A minimal header is all the in-memory backend reads.
+        unsigned char header[54] = {'B', 'M'};
+        header[18] = 0x40;  // 320
+        header[19] = 0x01;
+        header[22] = 200;
+        std::ofstream(bmp, std::ios::binary).write(reinterpret_cast<const char*>(header), sizeof header);
+        std::ofstream(junk) << "not a picture, only text that is long enough";
+    }
+    const TPixmap p = LoadPixmap(bmp);
+    ASSERT_TRUE(p);
+    EXPECT_EQ(p->width, 320);
+    EXPECT_EQ(p->height, 200);
+    EXPECT_FALSE(LoadPixmap(junk));
+    EXPECT_FALSE(LoadPixmap("missing.bmp"));
+    std::remove(bmp.c_str());
+    std::remove(junk.c_str());
+}
+
+}  // namespace

@@ -1,0 +1,511 @@
+// The rooms: the table and its reset, the move buttons of a room, showing a
+// room (text, listing, attacks, survival, picture, prompt) and moving.
+#include "tests/unit/TestGame.h"
+
+#include "catalogues/TWeaponTypeMgr.h"
+#include "shell/Globals.h"
+#include "shell/MainAPP.h"
+#include "shell/TWindowMgr.h"
+#include "world/RoomTexts.h"
+#include "world/t_EntityMgr.h"
+#include "world/t_RoomMgr.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <stdexcept>
+#include <string>
+#include <tuple>
+#include <vector>
+
+namespace {
+
+const std::string kPrompt = "WHAT DO YOU WANT TO DO? ";
+
+using Button = std::tuple<uint16_t, int32_t, std::string>;  // category, target, label
+
+std::string Text(int room) { return std::string(RoomText(room)); }
+
+t_entity& Entity(int32_t id) {
+    for (const auto& e : t_entity::_list)
+        if (e->id == id) return *e;
+    throw std::runtime_error("no entity " + std::to_string(id));
+}
+
+t_room& Room(int32_t id) {
+    for (const auto& r : t_room::_list)
+        if (r->id == id) return *r;
+    throw std::runtime_error("no room " + std::to_string(id));
+}
+
+std::vector<Button> ActionButtons() {
+    std::vector<Button> out;
+    for (const auto& a : TActionData::_list)
+        if (a->btnGadgetID && !a->btnGadgetID->freed)
+            out.emplace_back(a->category, a->target, MemoryBackend::Info(a->btnGadgetID).label);
+    return out;
+}
+
+// Every append to the story re-applies the font once: a count of appends.
+int Appends() { return MemoryBackend::Info(WindowMgr->storyText).fontApplications; }
+
+// Where the picture panel's picture was loaded from; "" when none is shown.
+std::string PicturePath() {
+    const TPixmap& p = MemoryBackend::Info(WindowMgr->StoryImgPanel).pixmap;
+    return p ? static_cast<const MemPixmap&>(*p).path : "";
+}
+
+class RoomTest : public GameTest {
+protected:
+    void SetUp() override {
+        GameTest::SetUp();
+        Start();
+        dice->draws.clear();
+        Mark();
+    }
+
+    // Puts the player into a room as a move would leave it, buttons rebuilt.
+    void Enter(uint16_t room) {
+        MainPrg->currentRm = room;
+        EntityMgr->setRoomNum(MainPrg->localPlayerID, room);
+        WindowMgr->UpdateHints();
+        Mark();
+    }
+
+    std::vector<Button> MoveButtonsOf(uint16_t room) {
+        WindowMgr->Window_Main_Clear_Choice_Btns();
+        RoomMgr->GetHints(room);
+        return ActionButtons();
+    }
+};
+
+// Runs the game in a scratch folder that holds a picture for every room, so
+// that the picture panel shows which file a room display asked for.
+class RoomPictureTest : public RoomTest {
+protected:
+    void SetUp() override {
+        char cwd[4096];
+        ASSERT_NE(getcwd(cwd, sizeof cwd), nullptr);
+        home_ = cwd;
+        char pattern[] = "/tmp/thornvale_rooms_XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        scratch_ = pattern;
+        std::filesystem::create_directories(scratch_ / "data/media/img");
+        for (const auto& name : Pictures()) {
+            unsigned char header[54] = {'B', 'M'};
+            header[18] = 0x80;  // 640 x 400
+            header[19] = 0x02;
+            header[22] = 0x90;
+            header[23] = 0x01;
+            std::ofstream(scratch_ / name, std::ios::binary).write(reinterpret_cast<const char*>(header), sizeof header);
+        }
+        ASSERT_EQ(chdir(scratch_.c_str()), 0);
+        RoomTest::SetUp();
+    }
+
+    void TearDown() override {
+        RoomTest::TearDown();
+        if (!home_.empty()) EXPECT_EQ(chdir(home_.c_str()), 0);
+        if (!scratch_.empty()) std::filesystem::remove_all(scratch_);
+    }
+
+    static std::vector<std::string> Pictures() {
+        std::vector<std::string> names;
+        for (int room = 1; room <= 19; ++room)
+            names.push_back(room == 11 ? "data/media/img/endimg.bmp"
+                                       : "data/media/img/room_" + std::to_string(room) + ".bmp");
+        return names;
+    }
+
+private:
+    std::string home_;
+    std::filesystem::path scratch_;
+};
+
+// ---------------------------------------------------------------- the table
+
+struct RoomRow {
+    int32_t id, n, s, e, w, u;
+    uint16_t d;
+    const char* name;
+    const char* imgFn;
+};
+
+const RoomRow kRoomTable[] = {
+    {1, 0, 2, 0, 0, 0, 0, "The Hallway", "data/media/img/room_1.bmp"},
+    {2, 1, 3, 3, 0, 0, 0, "Audience Chamber", "data/media/img/room_2.bmp"},
+    {3, 2, 0, 5, 2, 0, 0, "The Great Hall", "data/media/img/room_3.bmp"},
+    {4, 0, 5, 0, 0, 0, 0, "Meeting Room", "data/media/img/room_4.bmp"},
+    {5, 4, 0, 0, 3, 15, 13, "Inner Hallway", "data/media/img/room_5.bmp"},
+    {6, 0, 0, 1, 0, 0, 0, "Castle Entrance", "data/media/img/room_6.bmp"},
+    {7, 0, 8, 0, 0, 0, 0, "Kitchen", "data/media/img/room_7.bmp"},
+    {8, 7, 10, 0, 0, 0, 0, "Store Room", "data/media/img/room_8.bmp"},
+    {9, 0, 19, 0, 0, 0, 8, "The Lift", "data/media/img/room_9.bmp"},
+    {10, 8, 0, 11, 0, 0, 0, "Rear Vestibule", "data/media/img/room_10.bmp"},
+    {11, 0, 0, 0, 0, 0, 0, "The Exit", "data/media/img/endimg.bmp"},
+    {12, 0, 0, 0, 13, 0, 0, "Dungeon", "data/media/img/room_12.bmp"},
+    {13, 0, 0, 12, 0, 5, 0, "Prison Guardroom", "data/media/img/room_13.bmp"},
+    {14, 0, 15, 17, 0, 0, 0, "Master Chamber", "data/media/img/room_14.bmp"},
+    {15, 14, 0, 0, 0, 0, 5, "Upper Hallway", "data/media/img/room_15.bmp"},
+    {16, 17, 0, 19, 0, 0, 0, "Treasury", "data/media/img/room_16.bmp"},
+    {17, 18, 16, 0, 14, 0, 0, "Chambermaid Chamber", "data/media/img/room_17.bmp"},
+    {18, 0, 17, 0, 0, 0, 0, "Dressing Chamber", "data/media/img/room_18.bmp"},
+    {19, 9, 0, 0, 16, 0, 0, "Armory", "data/media/img/room_19.bmp"},
+};
+
+void ExpectTheRoomTable() {
+    ASSERT_EQ(t_room::_list.size(), std::size(kRoomTable));
+    auto it = t_room::_list.begin();
+    for (const RoomRow& row : kRoomTable) {
+        const t_room& r = **it++;
+        SCOPED_TRACE("room " + std::to_string(row.id));
+        EXPECT_EQ(r.id, row.id);
+        EXPECT_EQ(std::make_tuple(r.n, r.s, r.e, r.w, r.u, r.d), std::make_tuple(row.n, row.s, row.e, row.w, row.u, row.d));
+        EXPECT_EQ(r.name, row.name);
+        EXPECT_EQ(r.imgFn, row.imgFn);
+        EXPECT_EQ(r.desc, Text(row.id));
+    }
+}
+
+TEST_F(RoomTest, NineteenRoomsInIdOrderWithTheirExitsPicturesAndTexts) { ExpectTheRoomTable(); }
+
+TEST_F(RoomTest, ResetThrowsEverythingAwayAndBuildsTheTableAgain) {
+    RoomMgr->addRoom(30, 1, 0, 0, 0, 0, 0, "x.bmp", "Attic", "  Dusty.\n");
+    RoomMgr->EnablePathway(9, 10, 8);
+    Room(6).e = 16;
+    t_room::_list.reverse();
+    RoomMgr->Reset();
+    ExpectTheRoomTable();
+}
+
+// ---------------------------------------------------------------- move buttons
+
+struct MoveButtonsCase {
+    uint16_t room;
+    std::vector<Button> buttons;
+};
+
+class RoomMoveButtons : public RoomTest, public ::testing::WithParamInterface<MoveButtonsCase> {};
+
+TEST_P(RoomMoveButtons, OneButtonPerExitInDirectionOrder) {
+    EXPECT_EQ(MoveButtonsOf(GetParam().room), GetParam().buttons);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rooms, RoomMoveButtons,
+    ::testing::Values(
+        MoveButtonsCase{5, {{1, 4, "Go North"}, {4, 3, "Go West"}, {5, 15, "Go Up"}, {6, 13, "Go Down"}}},
+        MoveButtonsCase{2, {{1, 1, "Go North"}, {2, 3, "Go South"}, {3, 3, "Go East"}}},
+        MoveButtonsCase{6, {{3, 1, "Go East"}}},
+        MoveButtonsCase{9, {{2, 19, "Go South"}, {6, 8, "Go Down"}}},
+        MoveButtonsCase{13, {{3, 12, "Go East"}, {5, 5, "Go Up"}}},
+        MoveButtonsCase{17, {{1, 18, "Go North"}, {2, 16, "Go South"}, {4, 14, "Go West"}}},
+        MoveButtonsCase{3, {{1, 2, "Go North"}, {3, 5, "Go East"}, {4, 2, "Go West"}}},
+        MoveButtonsCase{11, {}},  // the exit: no way on
+        MoveButtonsCase{0, {}},   // no such room
+        MoveButtonsCase{20, {}}),
+    [](const auto& info) { return "Room" + std::to_string(info.param.room); });
+
+// ---------------------------------------------------------------- showing a room
+
+TEST_F(RoomTest, PrefixTextListingAndAttacksReachTheStoryAsOnePiece) {
+    Entity(2).isAlerted = 1;
+    Roll({3, 3, 3, 3});  // both strikes miss
+    const int before = Appends();
+    EXPECT_EQ(RoomMgr->displayRoom("Prefix. ", 17), 0);
+    EXPECT_EQ(Since(), "Prefix. " + Text(17) +
+                           "  There is a Earth Dragon here. The Earth Dragon is alerted to your presence.\n\n"
+                           "  The Earth Dragon attacks you. *** FIGHTING ***\n\nThe Earth Dragon missed.\n\n"
+                           "The Player missed.\n\n" +
+                           kPrompt);
+    EXPECT_EQ(Appends() - before, 2) << "the room as one piece, then the prompt";
+}
+
+TEST_F(RoomTest, TheSurvivalCheckFollowsTheRoomAndPrecedesThePrompt) {
+    Entity(1).hp = 2;
+    Roll({8});  // strength holds: the player eats
+    RoomMgr->displayRoom("", 1);
+    EXPECT_EQ(Since(), Text(1) + "\n" +
+                           "You are incapacitated. Your strength has enabled you to be alert before slipping into "
+                           "unconsciousness. You had 10 units of food to consume. After consuming 1 unit, you now have "
+                           "9 units of food remaining. Your wound level is now severely wounded.\n\n" +
+                           kPrompt);
+    EXPECT_EQ(dice->draws, (std::vector<std::pair<int32_t, int32_t>>{{3, 18}}));
+}
+
+TEST_F(RoomTest, TheListingShowsTheRoomAsItWasBeforeTheAttacks) {
+    // A creature at 2 hit points calms down in its own strike; the listing was
+    // composed before, so it still reads "alerted".
+    Entity(2).hp = 2;
+    Entity(2).isAlerted = 1;
+    Roll({1, 3, 3, 6});
+    RoomMgr->displayRoom("", 17);
+    EXPECT_EQ(Since(), Text(17) +
+                           "  There is a Earth Dragon here. The Earth Dragon is alerted to your presence.\n\n"
+                           "  The Earth Dragon attacks you. *** FIGHTING ***\n\n"
+                           "The Earth Dragon is unconscious and unable to fight.\n\nThe Player missed.\n\n" +
+                           kPrompt);
+    EXPECT_EQ(Entity(2).isAlerted, 0);
+    // Calm now: the next display lists it so and it does not attack.
+    RoomMgr->displayRoom("", 17);
+    EXPECT_EQ(Since(), Text(17) +
+                           "  There is a Earth Dragon here. The Earth Dragon is not alerted to your presence.\n\n" +
+                           kPrompt);
+}
+
+TEST_F(RoomTest, TheExitRoomGetsNoPrompt) {
+    const int before = Appends();
+    RoomMgr->displayRoom("", 11);
+    EXPECT_EQ(Since(), Text(11) + "\n");
+    EXPECT_EQ(Appends() - before, 1);
+}
+
+TEST_F(RoomTest, ARoomNumberThatNoRoomHasShowsNothingAtAll) {
+    Entity(1).hp = 1;  // a survival check would draw a roll
+    for (uint16_t room : std::initializer_list<uint16_t>{0, 20, 65535}) {
+        EXPECT_EQ(RoomMgr->displayRoom("Prefix. ", room), 0);
+        EXPECT_EQ(Since(), "") << room;
+    }
+    EXPECT_TRUE(dice->draws.empty());
+    EXPECT_EQ(Entity(1).hp, 1);
+}
+
+TEST_F(RoomTest, AlertCreaturesAttackInListOrderWhateverTheirOtherFlags) {
+    // Fighters as strong as the player: with the low bound on every roll all
+    // strikes tie, and a tie is a miss.
+    auto creature = [](const char* name, int32_t team, uint8_t alert) {
+        const int32_t id = EntityMgr->addEntity(0, name, 2, 16, 0, "A foe.", "floor", 18, 18, 18, 0, 0, team, 2);
+        Entity(id).isAlerted = alert;
+        return id;
+    };
+    Entity(creature("Ghoul", 2, 1)).isEnabled = 0;  // hidden, yet it attacks
+    Entity(creature("Wraith", 2, 1)).isDead = 1;    // flagged, not yet removed
+    creature("Squire", 3, 1);                       // not a monster
+    creature("Sleeper", 2, 2);                      // alert flag must be exactly 1
+    creature("Troll", 2, 1);
+    EXPECT_EQ(EntityMgr->DoNPCActions(16),
+              "  The Ghoul attacks you. *** FIGHTING ***\n\nThe Ghoul missed.\n\nThe Player missed.\n\n"
+              "  The Wraith attacks you. *** FIGHTING ***\n\nThe Wraith missed.\n\nThe Player missed.\n\n"
+              "  The Troll attacks you. *** FIGHTING ***\n\nThe Troll missed.\n\nThe Player missed.\n\n");
+    EXPECT_EQ(EntityMgr->DoNPCActions(15), "");
+}
+
+TEST_F(RoomPictureTest, EveryRoomShowsItsOwnPicture) {
+    for (const RoomRow& row : kRoomTable) {
+        RoomMgr->displayRoom("", static_cast<uint16_t>(row.id));
+        EXPECT_EQ(PicturePath(), row.imgFn) << "room " << row.id;
+    }
+}
+
+TEST_F(RoomPictureTest, ARoomNumberThatNoRoomHasLeavesThePicture) {
+    RoomMgr->displayRoom("", 1);
+    RoomMgr->displayRoom("", 20);
+    EXPECT_EQ(PicturePath(), "data/media/img/room_1.bmp");
+}
+
+TEST_F(RoomPictureTest, APlayerKilledDuringTheDisplayStillGetsPictureAndPrompt) {
+    Enter(16);
+    const int32_t wolf = EntityMgr->CreateEntityByObjectType(2, 16, "ground", 0, 2, 2);
+    EntityMgr->SetWeapon1IDByID(wolf, WeaponTypeMgr->GetWeaponIDByName("Fists"));
+    EntityMgr->setAlertness(wolf, 1);
+    Entity(1).hp = 1;
+    // The werewolf hits for 5 (two levels), the dead player cannot strike back.
+    Roll({20, 0, 5, 0, 3});
+    RoomMgr->displayRoom("", 16);
+    EXPECT_EQ(Since(), Text(16) +
+                           "  There is a Ferocious werewolf here. The Ferocious werewolf is alerted to your presence."
+                           "\n\n  The Ferocious werewolf attacks you. *** FIGHTING ***\n\n"
+                           "Ferocious werewolf hit and did 2 levels of damage. Player is dead.\n\n"
+                           "The Player is unconscious and unable to fight.\n\n" +
+                           kPrompt);
+    EXPECT_EQ(PicturePath(), "data/media/img/room_16.bmp");
+    EXPECT_EQ(Entity(1).isDead, 1);
+    EXPECT_TRUE(dice->rolls.empty());
+    Tick();
+    EXPECT_TRUE(Since().starts_with("You have died. Your final score is 10."));
+}
+
+// ---------------------------------------------------------------- the listing
+
+struct Thing {
+    const char* name;
+    uint8_t canTake = 0;
+    const char* location = "floor";
+    int32_t team = 0;
+    uint8_t alert = 0;
+    uint8_t enabled = 1;
+};
+
+struct ListingCase {
+    const char* what;
+    std::vector<Thing> things;
+    std::string listing;
+};
+
+class RoomListing : public RoomTest, public ::testing::WithParamInterface<ListingCase> {};
+
+TEST_P(RoomListing, SentencesFollowTheOrderAndFlags) {
+    // Room 16 holds nothing at the start.
+    for (const Thing& t : GetParam().things) {
+        const int32_t id =
+            EntityMgr->addEntity(0, t.name, 7, 16, t.canTake, "Something.", t.location, 0, 0, 0, 0, 0, t.team, 0);
+        Entity(id).isAlerted = t.alert;
+        Entity(id).isEnabled = t.enabled;
+    }
+    EXPECT_EQ(EntityMgr->showRoomEntities(16), GetParam().listing);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, RoomListing,
+    ::testing::Values(
+        ListingCase{"Nothing", {}, "\n"},
+        ListingCase{"TakeableThing", {{"Gem", 1, "floor"}}, "  There is a Gem on the floor. \n\n"},
+        ListingCase{"UntakeableThing", {{"rock"}}, "  There is a rock here. \n\n"},
+        ListingCase{"OnlyTheFirstUntakeableThingIsDescribed", {{"rock"}, {"stone"}}, "  There is a rock here. \n\n"},
+        ListingCase{"LaterTakeableThingsAreDescribed",
+                    {{"rock"}, {"Gem", 1, "shelf"}},
+                    "  There is a rock here.   There is a Gem on the shelf. \n\n"},
+        ListingCase{"ACreatureAfterAThingGetsOnlyItsAlertSentence",
+                    {{"Gem", 1, "floor"}, {"Imp", 0, "floor", 2, 0}},
+                    "  There is a Gem on the floor. The Imp is not alerted to your presence.\n\n"},
+        ListingCase{"TwoCreaturesAlertSentencesTouch",
+                    {{"Imp", 0, "floor", 2, 1}, {"Troll", 0, "floor", 2, 0}},
+                    "  There is a Imp here. The Imp is alerted to your presence.The Troll is not alerted to your "
+                    "presence.\n\n"},
+        ListingCase{"AnyNonZeroTakeAndAlertFlagCounts",
+                    {{"Gem", 2, "floor"}, {"Imp", 0, "floor", 3, 2}},
+                    "  There is a Gem on the floor. The Imp is alerted to your presence.\n\n"},
+        ListingCase{"ThePlayersTeamGetsNoAlertSentence", {{"Squire", 0, "floor", 1, 1}}, "  There is a Squire here. \n\n"},
+        ListingCase{"DisabledThingsTakeNoPart",
+                    {{"ghost", 0, "floor", 2, 1, 0}, {"rock"}},
+                    "  There is a rock here. \n\n"},
+        ListingCase{"OnlyDisabledThings", {{"ghost", 1, "floor", 0, 0, 0}}, "\n"},
+        ListingCase{"EnabledMustBeExactlyOne", {{"ghost", 1, "floor", 0, 0, 2}}, "\n"}),
+    [](const auto& info) { return std::string(info.param.what); });
+
+TEST_F(RoomTest, StartRoomsListTheirThings) {
+    const std::pair<int32_t, std::string> rooms[] = {
+        {6, "  There is a Sword on the ground. \n\n"},
+        {8, "  There is a sack of flour here. \n\n"},  // the potatoes, later and untakeable, get no sentence
+        {14, "  There is a small bottle here. \n\n"},
+        {7, "  There is a Food on the table. \n\n"},
+        {12, "  There is a Axe on the floor. \n\n"},
+        {4, "  There is a Fur cloak on the ground. \n\n"},
+        {17, "  There is a Earth Dragon here. The Earth Dragon is not alerted to your presence.\n\n"},
+        {1, "\n"},
+    };
+    for (const auto& [room, listing] : rooms) EXPECT_EQ(EntityMgr->showRoomEntities(room), listing) << room;
+}
+
+TEST_F(RoomTest, ThePlayerIsNeverListed) {
+    Enter(16);
+    EXPECT_EQ(EntityMgr->showRoomEntities(16), "\n");
+    EXPECT_EQ(EntityMgr->showRoomEntities(6), "  There is a Sword on the ground. \n\n");
+}
+
+// ---------------------------------------------------------------- moving
+
+struct MoveCase {
+    const char* what;
+    uint16_t from, direction, to;
+    std::string moveText;
+};
+
+class MoveTest : public RoomTest, public ::testing::WithParamInterface<MoveCase> {};
+
+TEST_P(MoveTest, MoveTextThenTheRoomThenThePlayerFollows) {
+    const MoveCase& c = GetParam();
+    Enter(c.from);
+    EXPECT_EQ(RoomMgr->ChangeRoom(c.direction), 1);
+    // None of these rooms has an entrance trigger or a thing in it.
+    EXPECT_EQ(Since(), c.moveText + Text(c.to) + "\n" + kPrompt);
+    EXPECT_EQ(MainPrg->currentRm, c.to);
+    EXPECT_EQ(Entity(1).roomNum, c.to);
+    EXPECT_TRUE(dice->draws.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Directions, MoveTest,
+                         ::testing::Values(MoveCase{"North", 2, 1, 1, "You proceed north.\n\n"},
+                                           MoveCase{"South", 17, 2, 16, "You go south.\n\n"},
+                                           MoveCase{"East", 6, 3, 1, "You decide to go east.\n\n"},
+                                           MoveCase{"West", 19, 4, 16, "Go west.\n\n"},
+                                           MoveCase{"Up", 13, 5, 5, "Going up.\n\n"},
+                                           MoveCase{"Down", 15, 6, 5, "Going down.\n\n"}),
+                         [](const auto& info) { return std::string(info.param.what); });
+
+TEST_F(RoomTest, NoExitOrNoDirectionDoesNothing) {
+    const std::string story = Story();
+    for (uint16_t direction : std::initializer_list<uint16_t>{1, 2, 4, 5, 6, 0, 7, 65535}) {
+        EXPECT_EQ(RoomMgr->ChangeRoom(direction), 0) << direction;
+        EXPECT_EQ(MainPrg->currentRm, 6);
+        EXPECT_EQ(Entity(1).roomNum, 6);
+    }
+    EXPECT_EQ(Story(), story);
+}
+
+TEST_F(RoomTest, NoMoveFromTheExitOrFromARoomThatDoesNotExist) {
+    for (uint16_t room : std::initializer_list<uint16_t>{11, 0, 20}) {
+        MainPrg->currentRm = room;
+        for (uint16_t direction = 1; direction <= 6; ++direction) EXPECT_EQ(RoomMgr->ChangeRoom(direction), 0);
+        EXPECT_EQ(MainPrg->currentRm, room);
+    }
+    EXPECT_EQ(Since(), "");
+}
+
+TEST_F(RoomTest, TheFirstMoveOfAGame) {
+    EXPECT_EQ(RoomMgr->ChangeRoom(3), 1);
+    EXPECT_EQ(Since(), "You decide to go east.\n\n" + Text(1) + "\n" + kPrompt);
+    EXPECT_EQ(MainPrg->currentRm, 1);
+    EXPECT_EQ(Entity(1).roomNum, 1);
+}
+
+TEST_F(RoomTest, MovingIntoTheExitShowsItWithoutAPrompt) {
+    Enter(10);
+    EXPECT_EQ(RoomMgr->ChangeRoom(3), 1);
+    EXPECT_EQ(Since(), "You decide to go east.\n\n" + Text(11) + "\n");
+    EXPECT_EQ(MainPrg->currentRm, 11);
+    EXPECT_EQ(Entity(1).roomNum, 11);
+}
+
+TEST_F(RoomTest, TheMoveFollowsTheCurrentRoomNotThePlayersEntity) {
+    EntityMgr->setRoomNum(1, 12);  // out of step with the current room 6
+    EXPECT_EQ(RoomMgr->ChangeRoom(3), 1);
+    EXPECT_EQ(MainPrg->currentRm, 1);
+    EXPECT_EQ(Entity(1).roomNum, 1);
+}
+
+// ---------------------------------------------------------------- pathways
+
+TEST_F(RoomTest, APathwayGivesTheRoomAnUpExit) {
+    EXPECT_EQ(RoomMgr->EnablePathway(9, 10, 8), 0);
+    EXPECT_EQ(MoveButtonsOf(9), (std::vector<Button>{{2, 19, "Go South"}, {5, 10, "Go Up"}, {6, 8, "Go Down"}}));
+    Enter(9);
+    Roll({100});  // room 10's creature chance fails
+    EXPECT_EQ(RoomMgr->ChangeRoom(5), 1);
+    EXPECT_EQ(Since(), "Going up.\n\n" + Text(10) + "\n" + kPrompt);
+    EXPECT_EQ(MainPrg->currentRm, 10);
+}
+
+TEST_F(RoomTest, APathwayToZeroClosesTheUpExit) {
+    RoomMgr->EnablePathway(5, 0, 8);
+    EXPECT_EQ(MoveButtonsOf(5), (std::vector<Button>{{1, 4, "Go North"}, {4, 3, "Go West"}, {6, 13, "Go Down"}}));
+    Enter(5);
+    EXPECT_EQ(RoomMgr->ChangeRoom(5), 0);
+}
+
+TEST_F(RoomTest, OnlyCodeEightOpensAPathwayAndOnlyInARoomThatExists) {
+    for (int32_t code : {0, 7, 9, -8}) RoomMgr->EnablePathway(9, 10, code);
+    RoomMgr->EnablePathway(99, 10, 8);
+    ExpectTheRoomTable();
+}
+
+TEST_F(RoomTest, APathwayHoldsUntilTheRoomsAreReset) {
+    RoomMgr->EnablePathway(9, 10, 8);
+    RoomMgr->Reset();
+    EXPECT_EQ(Room(9).u, 0);
+    EXPECT_EQ(MoveButtonsOf(9), (std::vector<Button>{{2, 19, "Go South"}, {6, 8, "Go Down"}}));
+}
+
+}  // namespace

@@ -1,0 +1,1 @@
+// Filled in by the dispatch and walkthrough tests.
