@@ -8,7 +8,6 @@
 #include <clocale>
 #include <csignal>
 #include <cstdio>
-#include <cstring>
 #include <iostream>
 #include <unistd.h>
 #include <unordered_map>

@@ -56,7 +56,7 @@ protected:
 
 class CombatTest : public DiceTest {};
 
-TEST_F(CombatTest, TheDocumentedExampleOfAHitAndAMiss) {
+TEST_F(CombatTest, PlayerWoundsTheDragonAndItMisses) {
     player().weapon1ID = 2;  // Sword
     clock->now = 5555;
     Roll({12, 4, 5, 3, 3});  // hit for 5; the creature's 3 against 3 is a miss
