@@ -12,6 +12,6 @@ cmake --build "$top/build" -j"$jobs"
 ctest --test-dir "$top/build" --output-on-failure -j"$jobs"
 
 cmake -S "$top" -B "$top/build-sanitize" -DCMAKE_BUILD_TYPE=Debug -DTHORNVALE_SANITIZE=ON >/dev/null
-cmake --build "$top/build-sanitize" -j"$jobs" --target thornvale_tests
+cmake --build "$top/build-sanitize" -j"$jobs" --target thornvale_tests thornvale_soak_test
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir "$top/build-sanitize" --output-on-failure -j"$jobs" -L unit
