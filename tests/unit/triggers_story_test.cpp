@@ -159,6 +159,20 @@ TEST_F(TriggerTest, TheDragonIsAwakeWhenRoomSeventeenIsShown) {
                            kPrompt);
 }
 
+TEST_F(TriggerTest, TheWokenDragonAttacksOnEveryLaterEntranceWithoutItsStory) {
+    Enter(18);
+    Roll({3, 3, 3, 3});
+    ASSERT_EQ(RoomMgr->ChangeRoom(2), 1);
+    Enter(14);
+    Roll({3, 3, 3, 3});
+    ASSERT_EQ(RoomMgr->ChangeRoom(3), 1);
+    EXPECT_EQ(Since(), "You decide to go east.\n\n" + std::string(RoomText(17)) +
+                           "  There is a Earth Dragon here. The Earth Dragon is alerted to your presence.\n\n"
+                           "  The Earth Dragon attacks you. *** FIGHTING ***\n\nThe Earth Dragon missed.\n\n"
+                           "The Player missed.\n\n" +
+                           kPrompt);
+}
+
 TEST_F(TriggerTest, TheStoreRoomTellsOfTheLiftOnceAndHasATreasureChanceEveryTime) {
     Enter(8);
     Roll({33, 33});
