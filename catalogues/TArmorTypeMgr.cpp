@@ -1,11 +1,5 @@
 #include "catalogues/TArmorTypeMgr.h"
 
-RecordList<TArmorTypeData> TArmorTypeData::_list;
-
-int TArmorTypeData::DestroyEach() {
-    _list.clear();
-    return 0;
-}
 
 TArmorTypeMgr::TArmorTypeMgr() { AddArmorType(0, 2, "fur cloak", 2, 5); }
 

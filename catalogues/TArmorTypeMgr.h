@@ -5,11 +5,8 @@
 #include <cstdint>
 #include <string>
 
-class TArmorTypeData {
+class TArmorTypeData : public Record<TArmorTypeData> {
 public:
-    static RecordList<TArmorTypeData> _list;
-    static int DestroyEach();
-
     int32_t id = 0;
     int32_t objType = 0;
     std::string name;

@@ -6,12 +6,6 @@
 #include <algorithm>
 #include <vector>
 
-RecordList<TObjectTypeData> TObjectTypeData::_list;
-
-int TObjectTypeData::DestroyEach() {
-    _list.clear();
-    return 0;
-}
 
 TObjectTypeMgr::TObjectTypeMgr() {
     const std::string werewolf(WerewolfDescription());

@@ -6,11 +6,8 @@
 #include <string>
 
 // One kind of thing that can exist in the world; never changed after loading.
-class TObjectTypeData {
+class TObjectTypeData : public Record<TObjectTypeData> {
 public:
-    static RecordList<TObjectTypeData> _list;
-    static int DestroyEach();
-
     int32_t id = 0;
     std::string name;
     std::string imgFn;

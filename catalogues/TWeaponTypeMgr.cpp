@@ -1,11 +1,5 @@
 #include "catalogues/TWeaponTypeMgr.h"
 
-RecordList<TWeaponTypeData> TWeaponTypeData::_list;
-
-int TWeaponTypeData::DestroyEach() {
-    _list.clear();
-    return 0;
-}
 
 TWeaponTypeMgr::TWeaponTypeMgr() {
     AddWeaponType(0, 3, "Fists", 6, 0);

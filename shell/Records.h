@@ -4,9 +4,21 @@
 
 #include <list>
 #include <memory>
+#include <string>
 
 template <class T>
 using RecordList = std::list<std::unique_ptr<T>>;
+
+// The class-wide list of a record class T, and its DestroyEach.
+template <class T>
+class Record {
+public:
+    inline static RecordList<T> _list;
+    static int DestroyEach() {
+        _list.clear();
+        return 0;
+    }
+};
 
 // Constructs a record and appends it to its class-wide list.
 template <class T>
@@ -16,7 +28,6 @@ T* NewRecord() {
 }
 
 // Lower-cases A to Z only: every name in play is plain ASCII.
-#include <string>
 inline std::string LowerAscii(std::string s) {
     for (char& c : s)
         if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');

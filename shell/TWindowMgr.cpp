@@ -2,13 +2,7 @@
 
 #include "shell/Links.h"
 
-RecordList<TActionData> TActionData::_list;
 std::vector<TActionData*> TWindowMgr::ActionDataList;
-
-int TActionData::DestroyEach() {
-    _list.clear();
-    return 0;
-}
 
 int TWindowMgr::Open_Window_Main_Choose() {
     mainWindow = CreateWindow(AppTitle, 0, 0, 1024, 768, nullptr, WINDOW_TITLEBAR | WINDOW_CENTER);

@@ -9,11 +9,8 @@
 
 // The action behind one action button: a category (1-6 moves, 7 examine,
 // 8 ask, 9 fight, 10 take, 11 use, 12 activate a trigger) and its target.
-class TActionData {
+class TActionData : public Record<TActionData> {
 public:
-    static RecordList<TActionData> _list;
-    static int DestroyEach();
-
     uint16_t id = 0;
     uint16_t category = 0;
     int32_t target = 0;

@@ -4,18 +4,6 @@
 #include "shell/MainAPP.h"
 #include "shell/TWindowMgr.h"
 
-RecordList<TStorySection> TStorySection::_list;
-RecordList<TChoice> TChoice::_list;
-
-int TStorySection::DestroyEach() {
-    _list.clear();
-    return 0;
-}
-
-int TChoice::DestroyEach() {
-    _list.clear();
-    return 0;
-}
 
 int TStoryMgr::addSection(uint16_t id, const std::string& desc, uint16_t path1id, const std::string& p1txt,
                           uint16_t path2id, const std::string& p2txt, uint16_t path3id, const std::string& p3txt,

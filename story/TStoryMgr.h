@@ -6,11 +6,8 @@
 #include <string>
 
 // A piece of story with up to six numbered paths on to other sections.
-class TStorySection {
+class TStorySection : public Record<TStorySection> {
 public:
-    static RecordList<TStorySection> _list;
-    static int DestroyEach();
-
     uint16_t id = 0;
     std::string desc;
     std::string imgFn;
@@ -29,11 +26,8 @@ public:
 };
 
 // An extra action button offered in one room while active.
-class TChoice {
+class TChoice : public Record<TChoice> {
 public:
-    static RecordList<TChoice> _list;
-    static int DestroyEach();
-
     uint16_t id = 0;
     std::string desc;
     uint16_t roomNum = 0;

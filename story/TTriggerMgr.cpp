@@ -10,12 +10,6 @@
 
 #include <algorithm>
 
-RecordList<TTrigger> TTrigger::_list;
-
-int TTrigger::DestroyEach() {
-    _list.clear();
-    return 0;
-}
 
 TTriggerMgr::TTriggerMgr() { Init(); }
 

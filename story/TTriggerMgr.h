@@ -8,11 +8,8 @@
 
 // A small rule bound to a room: it fires when the room is entered (once, or
 // every time when persistent), or when asked for by ID.
-class TTrigger {
+class TTrigger : public Record<TTrigger> {
 public:
-    static RecordList<TTrigger> _list;
-    static int DestroyEach();
-
     int32_t id = 0;
     uint16_t roomNum = 0;
     uint16_t category = 0;

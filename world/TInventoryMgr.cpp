@@ -7,12 +7,6 @@
 
 #include <algorithm>
 
-RecordList<t_inventory> t_inventory::_list;
-
-int t_inventory::DestroyEach() {
-    _list.clear();
-    return 0;
-}
 
 namespace {
 

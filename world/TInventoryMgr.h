@@ -6,11 +6,8 @@
 
 // One stock line: what one owner holds of one object type. At most one line
 // per owner and type; a line consumed down to 0 is removed.
-class t_inventory {
+class t_inventory : public Record<t_inventory> {
 public:
-    static RecordList<t_inventory> _list;
-    static int DestroyEach();
-
     int32_t id = 0;
     int32_t EntityID = 0;
     int32_t itemID = 0;

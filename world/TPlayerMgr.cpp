@@ -3,12 +3,6 @@
 #include "shell/Globals.h"
 #include "world/TInventoryMgr.h"
 
-RecordList<TPlayer> TPlayer::_list;
-
-int TPlayer::DestroyEach() {
-    _list.clear();
-    return 0;
-}
 
 namespace {
 

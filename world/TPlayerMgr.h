@@ -6,11 +6,8 @@
 #include <string>
 
 // One score keeper: the kills credited to one side and its final score.
-class TPlayer {
+class TPlayer : public Record<TPlayer> {
 public:
-    static RecordList<TPlayer> _list;
-    static int DestroyEach();
-
     int32_t id = 0;
     std::string name;
     int32_t nFrags = 0;

@@ -8,12 +8,6 @@
 
 #include <limits>
 
-RecordList<t_entity> t_entity::_list;
-
-int t_entity::DestroyEach() {
-    _list.clear();
-    return 0;
-}
 
 int32_t AddHitPoints(int32_t hp, int64_t n) {
     const int64_t sum = static_cast<int64_t>(hp) + n;

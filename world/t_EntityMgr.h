@@ -7,11 +7,8 @@
 
 // Anything placed in the world: the player, a creature, an item, treasure.
 // Death is the isDead flag alone; hit points of 0 remove nothing.
-class t_entity {
+class t_entity : public Record<t_entity> {
 public:
-    static RecordList<t_entity> _list;
-    static int DestroyEach();
-
     int32_t id = 0;
     uint8_t category = 0;
     uint8_t objectType = 0;

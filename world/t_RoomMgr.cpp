@@ -7,12 +7,6 @@
 #include "world/RoomTexts.h"
 #include "world/t_EntityMgr.h"
 
-RecordList<t_room> t_room::_list;
-
-int t_room::DestroyEach() {
-    _list.clear();
-    return 0;
-}
 
 namespace {
 

@@ -6,11 +6,8 @@
 #include <string>
 
 // One room of the castle; 0 as an exit means none.
-class t_room {
+class t_room : public Record<t_room> {
 public:
-    static RecordList<t_room> _list;
-    static int DestroyEach();
-
     int32_t id = 0;
     int32_t n = 0;
     int32_t s = 0;
