@@ -17,15 +17,24 @@ sending the window a WM_DELETE_WINDOW message (through libX11 by ctypes).
 import ctypes
 import ctypes.util
 import os
+import random
+import shlex
+import shutil
 import signal
+import struct
 import subprocess
 import sys
 import tempfile
 import time
 import unittest
+import urllib.parse
 import warnings
 
+import gi
 import pyatspi
+
+gi.require_version("GdkPixbuf", "2.0")
+from gi.repository import GdkPixbuf, GLib  # noqa: E402  (after their versions are chosen)
 
 PROGRAM = None  # set from the command line
 TITLE = "Thornvale, v1.2.3"
@@ -69,13 +78,23 @@ def showing(acc):
 class Game:
     """One run of the program, seen through the accessibility bus."""
 
-    def __init__(self, env=None):
+    def __init__(self, env=None, program=None, cwd=None):
+        """`program` is the program's path, or a command that becomes it."""
         self.log = tempfile.TemporaryFile()
-        self.proc = subprocess.Popen([PROGRAM], stdout=subprocess.DEVNULL, stderr=self.log, env=env)
-        self.frame = wait_for("the game's window on the accessibility bus", self._find_frame)
-        # Built and shown: the story is there and the buttons are laid out.
-        wait_for("the story text", lambda: self.story().queryText().characterCount > 0)
-        wait_for("the buttons to be shown", lambda: showing(self.button("Show Stats")))
+        command = program if isinstance(program, list) else [program or PROGRAM]
+        self.proc = subprocess.Popen(command, stdout=subprocess.DEVNULL, stderr=self.log, env=env, cwd=cwd)
+        try:
+            self.frame = wait_for("the game's window on the accessibility bus", self._find_frame)
+            # Built and shown: the story is there and the buttons are laid out.
+            wait_for("the story text", lambda: self.story().queryText().characterCount > 0)
+            wait_for("the buttons to be shown", lambda: showing(self.button("Show Stats")))
+        except AssertionError as e:
+            said = self.stderr()
+            self.close()
+            raise AssertionError("%s (the game said: %r)" % (e, said[-2000:])) from None
+        except BaseException:
+            self.close()
+            raise
 
     def _find_frame(self):
         if self.proc.poll() is not None:
@@ -316,13 +335,16 @@ class Playing(unittest.TestCase):
             self.game.press("Show Stats")
             wait_for("the stats in the story", lambda: text.characterCount > before)
             bar = story_bar(story)
-            # Scrolling happens once the new lines are measured.
-            wait_for("the story scrolled to its end",
-                     lambda: bar.maximumValue - bar.currentValue < 0.5, timeout=10)
-            _, y, _, height = text.getCharacterExtents(text.characterCount - 1, pyatspi.WINDOW_COORDS)
+
+            # The view follows once GTK has measured the new lines, which on
+            # a busy machine can come a little after the bar reads "end".
+            def last_character_in_view():
+                _, y, _, height = text.getCharacterExtents(text.characterCount - 1, pyatspi.WINDOW_COORDS)
+                return y >= view[1] and y + height <= view[1] + view[3]
+
             with self.subTest(press=press):
-                self.assertGreaterEqual(y, view[1])
-                self.assertLessEqual(y + height, view[1] + view[3])
+                wait_for("the story scrolled to its end",
+                         lambda: bar.maximumValue - bar.currentValue < 0.5 and last_character_in_view(), timeout=10)
             if bar.maximumValue > bar.minimumValue:
                 overflowing += 1
                 if overflowing == 2:
@@ -408,6 +430,652 @@ class WithoutDisplay(unittest.TestCase):
                 self.assertIn("graphical display", lines[0])
                 self.assertEqual(run.stdout, b"")
 
+
+# ---- what the player reads and sees ---------------------------------------
+
+PROMPT = "WHAT DO YOU WANT TO DO? "
+FIRST_SCREEN_END = "  There is a Sword on the ground. \n\n" + PROMPT
+FIRST_CHOICES = ["Go East", "Examine Sword", "Take Sword"]
+GO_EAST = "You decide to go east.\n\n  You are in the Hallway entrance to the castle."
+STATS = ("Get stats\n\nYour wound level is not wounded. You have 0 treasure. Your provisions sack holds 10 units of "
+         "food. Your primary weapon is %s. Your armor is none.\n\n" + PROMPT)
+INVENTORY = "Show Inventory\n\nItems in Inventory for Player:\n  10 Food\n%s\n" + PROMPT
+SOFTWARE_PAGE = "http://www.thornvale-adventures.example/index.php/software/"
+README = "Thornvale_Readme.pdf"
+PICTURES = os.path.join("data", "media", "img")
+# Always there while playing (the Visit button too); the rest are the room's choices.
+COMMANDS = ("Get Instructions", "Consume", "Show Stats", "Show Inventory", "Restart Game")
+# Mean difference per colour channel, out of 255: the same picture shown
+# unscaled differs by nothing, two rooms' pictures by 25 or more.
+CLOSE = 2.0
+FAR = 10.0
+
+
+def game_folder():
+    # Where the game finds its files: /proc/self/exe has symlinks resolved.
+    return os.path.dirname(os.path.realpath(PROGRAM))
+
+
+def picture(name):
+    return os.path.join(game_folder(), PICTURES, name)
+
+
+def steady(query, timeout=10):
+    """query()'s answer, asked again while the tree changes under it."""
+    deadline = time.monotonic() + timeout
+    while True:
+        try:
+            return query()
+        except GLib.Error:  # an object went away while it was being read
+            if time.monotonic() > deadline:
+                raise
+            time.sleep(0.05)
+
+
+def choices(game):
+    """The labels of the shown choice buttons, top to bottom."""
+    def read():
+        shown = [(extents(b)[1], b.name) for b in game.buttons()
+                 if showing(b) and b.name not in COMMANDS and not b.name.startswith("Visit ")]
+        return [name for _, name in sorted(shown)]
+    return steady(read)
+
+
+def settled_choices(game, expected, timeout=10):
+    # Buttons reach the accessibility bus by events, a little after the text.
+    try:
+        wait_for("the choices %r" % (expected,), lambda: choices(game) == expected, timeout)
+    except AssertionError:
+        pass
+    return choices(game)
+
+
+def visit_button(game):
+    return [b.name for b in game.buttons() if b.name.startswith("Visit ")][0]
+
+
+def answer(game, name):
+    """Presses `name` and returns what the story gained, once it is whole."""
+    text = game.story().queryText()
+    before = text.characterCount
+    steady(lambda: game.press(name))
+    wait_for("the answer to %r" % name,
+             lambda: text.characterCount > before and text.getText(before, -1).endswith(PROMPT))
+    return text.getText(before, -1)
+
+
+def story_text(game):
+    return game.story().queryText().getText(0, -1)
+
+
+def assert_first_screen(case, game, reference=None):
+    text = story_text(game)
+    case.assertTrue(text.startswith(STORY_START), text[:200])
+    case.assertTrue(text.endswith(FIRST_SCREEN_END), text[-200:])
+    if reference is not None:
+        case.assertEqual(text, reference)
+    case.assertEqual(settled_choices(game, FIRST_CHOICES), FIRST_CHOICES)
+
+
+def assert_no_criticals(case, game):
+    criticals = [line for line in game.stderr().splitlines() if "CRITICAL" in line]
+    case.assertEqual(criticals, [])
+
+
+# ---- the picture panel, as it appears on the screen -----------------------
+
+# In a process of its own, so that this one never holds the display.
+SCREENSHOT = r"""
+import sys
+import gi
+gi.require_version("Gdk", "3.0")
+from gi.repository import Gdk
+x, y, w, h = map(int, sys.argv[2:6])
+shot = Gdk.pixbuf_get_from_window(Gdk.get_default_root_window(), x, y, w, h)
+if shot is None:
+    sys.exit("nothing to take a picture of")
+shot.savev(sys.argv[1], "png", [], [])
+"""
+
+
+def rgb(pixbuf):
+    """The pixels as packed RGB rows, without row padding or alpha."""
+    width, height, channels, stride = (pixbuf.get_width(), pixbuf.get_height(), pixbuf.get_n_channels(),
+                                       pixbuf.get_rowstride())
+    data = pixbuf.get_pixels()
+    out = bytearray()
+    for row in range(height):
+        line = bytearray(data[row * stride:row * stride + width * channels])
+        if channels == 4:
+            del line[3::4]
+        out += line
+    return bytes(out)
+
+
+def screenshot(x, y, width, height):
+    with tempfile.TemporaryDirectory() as folder:
+        path = os.path.join(folder, "shot.png")
+        subprocess.run([sys.executable, "-c", SCREENSHOT, path, str(x), str(y), str(width), str(height)],
+                       check=True, timeout=EXIT_TIMEOUT)
+        return GdkPixbuf.Pixbuf.new_from_file(path)
+
+
+def panel(game):
+    panels = [a for a in descendants(game.frame) if a.getRole() == pyatspi.ROLE_DRAWING_AREA]
+    if len(panels) != 1:
+        raise AssertionError("%d picture panels in the window" % len(panels))
+    return panels[0]
+
+
+def picture_difference(game, bmp):
+    """How far the panel on the screen is from the picture in the file `bmp`."""
+    want = GdkPixbuf.Pixbuf.new_from_file(bmp)
+    e = panel(game).queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    if (e.width, e.height) != (want.get_width(), want.get_height()):
+        raise AssertionError("a %dx%d panel for a %dx%d picture" % (e.width, e.height, want.get_width(),
+                                                                    want.get_height()))
+    shown, wanted = rgb(screenshot(e.x, e.y, e.width, e.height)), rgb(want)
+    return sum(abs(a - b) for a, b in zip(shown, wanted)) / len(wanted)
+
+
+def shown_difference(game, bmp, timeout=10):
+    """The panel's difference from `bmp` once it is drawn, or the last one
+    seen if it never comes close."""
+    last = [None]
+
+    def close():
+        last[0] = picture_difference(game, bmp)
+        return last[0] < CLOSE
+    try:
+        wait_for("the picture %s" % os.path.basename(bmp), close, timeout)
+    except AssertionError:
+        pass
+    return last[0] if last[0] is not None else picture_difference(game, bmp)
+
+
+# ---- a stand-in for the desktop's opener ----------------------------------
+
+class Opener:
+    """Registered as the desktop's default for PDFs and web pages, it writes
+    down what it is handed instead of opening it, so no test ever starts a
+    browser. `behaviour` is shell run after the writing (e.g. "exit 3")."""
+
+    def __init__(self, folder, behaviour="", registered=True):
+        self.folder = folder
+        self.data = os.path.join(folder, "data")
+        self.config = os.path.join(folder, "config")
+        self.record = os.path.join(folder, "record")
+        self.pids = os.path.join(folder, "pids")
+        applications = os.path.join(self.data, "applications")
+        os.makedirs(applications)
+        os.makedirs(self.config)
+        if not registered:
+            return
+        # The desktop's type database tells a PDF from other files; the
+        # desktop's own openers stay out of sight.
+        if os.path.isdir("/usr/share/mime"):
+            os.symlink("/usr/share/mime", os.path.join(self.data, "mime"))
+        self.script = script = os.path.join(folder, "recorder.sh")
+        with open(script, "w") as f:
+            f.write("#!/bin/sh\necho $$ >> %s\nprintf '%%s\\n' \"$@\" >> %s\n%s\n"
+                    % (shlex.quote(self.pids), shlex.quote(self.record), behaviour))
+        os.chmod(script, 0o755)
+        types = "application/pdf;x-scheme-handler/http;x-scheme-handler/https;"
+        # X-GIO-NoFuse: GIO hands the address on as it was given, not a
+        # local file's address turned back into a path.
+        with open(os.path.join(applications, "thornvale-recorder.desktop"), "w") as f:
+            f.write("[Desktop Entry]\nType=Application\nName=Recorder\nExec=%s %%u\nMimeType=%s\n"
+                    "NoDisplay=true\nX-GIO-NoFuse=true\n" % (script, types))
+        with open(os.path.join(self.config, "mimeapps.list"), "w") as f:
+            f.write("[Default Applications]\n")
+            for kind in types.split(";")[:-1]:
+                f.write("%s=thornvale-recorder.desktop\n" % kind)
+
+    def env(self, base=None):
+        return dict(os.environ if base is None else base, XDG_DATA_HOME=self.data, XDG_DATA_DIRS=self.data,
+                    XDG_CONFIG_HOME=self.config, XDG_CONFIG_DIRS=self.config)
+
+    def records(self):
+        try:
+            with open(self.record) as f:
+                return f.read().splitlines()
+        except FileNotFoundError:
+            return []
+
+    def wait_records(self, count):
+        wait_for("the opener to be handed %d address(es)" % count, lambda: len(self.records()) >= count)
+        return self.records()
+
+    def started(self):
+        try:
+            with open(self.pids) as f:
+                return [int(line) for line in f if line.strip()]
+        except FileNotFoundError:
+            return []
+
+    def running(self):
+        # The game reaps its finished children, or they linger as zombies:
+        # either way they no longer run.
+        alive = []
+        for pid in self.started():
+            try:
+                with open("/proc/%d/stat" % pid) as f:
+                    if f.read().rsplit(")", 1)[1].split()[0] != "Z":
+                        alive.append(pid)
+            except FileNotFoundError:
+                pass
+        return alive
+
+    def stop(self):
+        # An opener told to stay is still running: it is ours to end.
+        for pid in self.running():
+            try:
+                os.kill(pid, signal.SIGTERM)
+            except ProcessLookupError:
+                pass
+
+
+# Characters that a URI's path may hold as they are (RFC 3986).
+URI_PATH_CHARACTERS = set("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789-._~!$&'()*+,;=:@/%")
+
+
+def assert_file_uri(case, uri, path):
+    """`uri` names the file at the absolute `path`, correctly escaped."""
+    case.assertTrue(uri.startswith("file:///"), uri)
+    rest = uri[len("file://"):]
+    case.assertEqual(set(rest) - URI_PATH_CHARACTERS, set(), uri)
+    case.assertNotRegex(rest, r"%(?![0-9A-Fa-f]{2})", uri)
+    case.assertEqual(urllib.parse.unquote_to_bytes(rest), os.fsencode(path), uri)
+
+
+class GameCase(unittest.TestCase):
+    """Every game a test starts is ended, and its complaints checked, when
+    the test ends, however it ends."""
+
+    def start(self, **kwargs):
+        game = Game(**kwargs)
+        self.addCleanup(self.finish, game)
+        return game
+
+    @staticmethod
+    def finish(game):
+        log = game.stderr()
+        game.close()
+        assert_quiet(log)
+
+    def folder(self):
+        top = tempfile.mkdtemp(prefix="thornvale-test-")
+        self.addCleanup(shutil.rmtree, top, True)
+        return top
+
+    def opener(self, **kwargs):
+        opener = Opener(os.path.join(self.folder(), "opener"), **kwargs)
+        self.addCleanup(opener.stop)
+        return opener
+
+
+class Play(GameCase):
+    """The game as a player meets it."""
+
+    def test_going_east(self):
+        game = self.start()
+        first = story_text(game)
+        self.assertTrue(first.endswith(FIRST_SCREEN_END), first[-200:])
+        added = answer(game, "Go East")
+        self.assertTrue(added.startswith(GO_EAST), added)
+        self.assertTrue(added.endswith(" \n\n" + PROMPT), added)
+        self.assertEqual(added.count(PROMPT), 1, added)
+        self.assertTrue(story_text(game).startswith(first))
+        self.assertEqual(settled_choices(game, ["Go South"]), ["Go South"])
+        self.assertEqual(extents(game.button("Go South")), (384, 404, 640, 28))
+
+    def test_commands_in_turn(self):
+        game = self.start()
+        steps = [
+            ("Take Sword", "Take Sword\n\nYou took the Sword.\n\nThe Sword is now your primary weapon.\n\n" + PROMPT,
+             ["Go East"]),
+            ("Show Stats", STATS % "Sword", ["Go East"]),
+            ("Show Inventory", INVENTORY % "  Sword\n", ["Go East"]),
+            ("Consume", "Eat food\n\nYou decide to consume some of your food. Although the food appears appetizing, "
+             "you are not wounded or fatigued, so you decide not to eat any food.\n\n" + PROMPT, ["Go East"]),
+        ]
+        for step, (name, added, after) in enumerate(steps):
+            with self.subTest(step=step, button=name):
+                self.assertEqual(answer(game, name), added)
+                self.assertEqual(settled_choices(game, after), after)
+
+    def test_commands_before_taking_anything(self):
+        game = self.start()
+        for name, added in [("Show Stats", STATS % "none"), ("Show Inventory", INVENTORY % "")]:
+            with self.subTest(button=name):
+                self.assertEqual(answer(game, name), added)
+                self.assertEqual(settled_choices(game, FIRST_CHOICES), FIRST_CHOICES)
+
+    def test_links_hand_their_address_to_the_opener(self):
+        readme = os.path.join(game_folder(), README)
+        with open(readme, "rb") as f:
+            self.assertEqual(f.read(5), b"%PDF-")
+        for button, check in [
+            ("Get Instructions", lambda uri: assert_file_uri(self, uri, readme)),
+            ("Visit", lambda uri: self.assertEqual(uri, SOFTWARE_PAGE)),
+        ]:
+            with self.subTest(button=button):
+                opener = self.opener()
+                game = self.start(env=opener.env())
+                text = story_text(game)
+                game.press(visit_button(game) if button == "Visit" else button)
+                records = opener.wait_records(1)
+                self.assertEqual(len(records), 1, records)
+                check(records[0])
+                # Handing an address on says nothing in the story.
+                self.assertEqual(answer(game, "Show Stats"), STATS % "none")
+                self.assertEqual(story_text(game), text + STATS % "none")
+                self.assertEqual(opener.records(), records)
+
+
+class Pictures(GameCase):
+    """The picture panel shows the room the player is in, as drawn."""
+
+    def test_first_room(self):
+        game = self.start()
+        where = panel(game)
+        self.assertEqual(extents(where), (380, 4, 640, 400))
+        window = game.frame.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        screen = where.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        self.assertEqual((screen.x, screen.y), (window.x + 380, window.y + 4))
+        self.assertLess(shown_difference(game, picture("room_6.bmp")), CLOSE)
+
+    def test_the_picture_follows_the_player(self):
+        game = self.start()
+        self.assertLess(shown_difference(game, picture("room_6.bmp")), CLOSE)
+        answer(game, "Go East")
+        self.assertLess(shown_difference(game, picture("room_1.bmp")), CLOSE)
+        self.assertGreater(picture_difference(game, picture("room_6.bmp")), FAR)
+
+
+# Blanks, quotes, shell syntax, URI syntax and a letter beyond ASCII: a
+# shell would run the touch, and a careless URI would lose the rest.
+AWKWARD = "Thorn vale 'q' \"d\" $(touch pwned);&| %41 #? \u00e9"
+ROUTE = ["East", "South", "South", "East", "Up", "North", "East", "South", "East", "North", "Down", "South", "East"]
+# Dying or getting out takes some tens of presses: these are far beyond
+# that, and keep the group within its time however slow the machine.
+GAME_OVER_PRESSES = 1000
+GAME_OVER_SECONDS = 60
+
+
+def bmp_header(width, height):
+    """A 24-bit BMP's headers, claiming `width` by `height` pixels."""
+    size = min(((width * 3 + 3) // 4 * 4) * height, 0xFFFFFFFF - 54)
+    return (struct.pack("<2sIHHI", b"BM", 54 + size, 0, 0, 54)
+            + struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, size, 2835, 2835, 0, 0))
+
+
+def write(path, data):
+    with open(path, "wb") as f:
+        f.write(data)
+
+
+def read(path):
+    with open(path, "rb") as f:
+        return f.read()
+
+
+def restart_showing(game):
+    return steady(lambda: showing(game.button("Restart Game")))
+
+
+def play_to_game_over(game, limit=GAME_OVER_PRESSES):
+    """Plays until the game is over, along the way out where the game lets
+    it and at random where it does not; returns whether it got there."""
+    rng = random.Random()
+    text = game.story().queryText()
+    along = 0
+    deadline = time.monotonic() + GAME_OVER_SECONDS
+    for _ in range(limit):
+        if time.monotonic() > deadline:
+            break
+        # A game that offers neither is stuck, and that is a fault.
+        shown = wait_for("choices or Restart Game", lambda: restart_showing(game) or choices(game), 10)
+        if shown is True:
+            return True
+        way = ROUTE[along % len(ROUTE)]
+        pick = "Go " + way if "Go " + way in shown else rng.choice(shown)
+        before = text.characterCount
+        try:
+            game.press(pick)
+        except (AssertionError, GLib.Error):
+            continue  # the choices changed under us
+        wait_for("the answer to %r" % pick, lambda: text.characterCount > before or restart_showing(game), 10)
+        if text.getText(before, -1).startswith("You decide to go %s." % way.lower()):
+            along += 1
+    return restart_showing(game)
+
+
+class Hostile(GameCase):
+    """The game keeps working wherever it is put and whatever is missing."""
+
+    @classmethod
+    def setUpClass(cls):
+        game = Game()
+        try:
+            cls.first_screen = story_text(game)
+        finally:
+            game.close()
+
+    def copy(self, name="game"):
+        """A copy of the game's folder; returns the copied program."""
+        folder = os.path.join(self.folder(), name)
+        shutil.copytree(game_folder(), folder, symlinks=True)
+        return os.path.join(folder, os.path.basename(PROGRAM))
+
+    def assert_plays(self, game):
+        added = answer(game, "Go East")
+        self.assertTrue(added.startswith(GO_EAST), added)
+        self.assertEqual(settled_choices(game, ["Go South"]), ["Go South"])
+        self.assertIsNone(game.proc.poll(), game.stderr())
+
+    def test_awkward_folder_started_from_elsewhere(self):
+        def absolute(program):
+            return dict(program=program, cwd="/")
+
+        def relative(program):
+            top = os.path.dirname(os.path.dirname(program))
+            return dict(program=os.path.relpath(program, top), cwd=top)
+
+        def through_a_link(program):
+            link = os.path.join(self.folder(), "thornvale")
+            os.symlink(program, link)
+            return dict(program=link, cwd=os.path.dirname(link))
+
+        def on_path(program):
+            return dict(program=os.path.basename(program), cwd="/",
+                        path=os.path.dirname(program) + os.pathsep + os.environ.get("PATH", ""))
+
+        def from_a_removed_folder(program):
+            gone = os.path.join(self.folder(), "gone")
+            os.mkdir(gone)
+            # The shell becomes the game, which finds itself in no folder at all.
+            return dict(program=["/bin/sh", "-c", 'cd "$1" && rmdir "$1" && exec "$2"', "sh", gone, program])
+
+        pwned_before = {place: os.path.exists(os.path.join(place, "pwned")) for place in ("/", os.getcwd())}
+        for how in (absolute, relative, through_a_link, on_path, from_a_removed_folder):
+            with self.subTest(started=how.__name__):
+                program = self.copy(AWKWARD)
+                folder = os.path.dirname(program)
+                opener = self.opener()
+                start = how(program)
+                env = opener.env()
+                if "path" in start:
+                    env["PATH"] = start.pop("path")
+                game = self.start(env=env, **start)
+                assert_first_screen(self, game, self.first_screen)
+                self.assertLess(shown_difference(game, os.path.join(folder, PICTURES, "room_6.bmp")), CLOSE)
+                game.press("Get Instructions")
+                records = opener.wait_records(1)
+                self.assertEqual(len(records), 1, records)
+                assert_file_uri(self, records[0], os.path.join(folder, README))
+                self.assertIsNone(game.proc.poll(), game.stderr())
+                # Nothing was handed to a shell: no touch ran, in any folder it might have run in.
+                for place in (os.path.dirname(folder), opener.folder):
+                    for root, _, files in os.walk(place):
+                        self.assertNotIn("pwned", files, root)
+                for place, there_before in pwned_before.items():
+                    if not there_before:
+                        self.assertFalse(os.path.exists(os.path.join(place, "pwned")), place)
+
+    def test_broken_pictures(self):
+        def room_6(damage):
+            return lambda img: damage(os.path.join(img, "room_6.bmp"))
+
+        def every_room(damage):
+            return lambda img: [damage(os.path.join(img, name)) for name in os.listdir(img)]
+
+        def folder_as_file(img):
+            shutil.rmtree(img)
+            write(img, b"not a folder\n")
+
+        def as_folder(path):
+            os.remove(path)
+            os.mkdir(path)
+
+        def truncated(path):
+            data = read(path)
+            write(path, data[:len(data) // 2])
+
+        def corrupt_header(path):
+            data = bytearray(read(path))
+            data[2:54] = b"\xff" * 52
+            write(path, bytes(data))
+
+        def huge(path):
+            write(path, bmp_header(60000, 60000) + read(path)[54:])
+
+        cases = [
+            ("no picture folder", shutil.rmtree, False),
+            ("the picture folder a file", folder_as_file, False),
+            ("room_6.bmp a folder", room_6(as_folder), True),
+            ("room_6.bmp cut short", room_6(truncated), True),
+            ("room_6.bmp with a corrupt header", room_6(corrupt_header), True),
+            ("room_6.bmp a text file", room_6(lambda path: write(path, b"This is not a picture.\n")), True),
+            ("room_6.bmp empty", room_6(lambda path: write(path, b"")), True),
+            ("room_6.bmp of 0x0 pixels", room_6(lambda path: write(path, bmp_header(0, 0))), True),
+            ("room_6.bmp claiming 60000x60000 pixels", room_6(huge), True),
+            ("every picture cut short", every_room(truncated), False),
+        ]
+        for what, damage, room_1_intact in cases:
+            with self.subTest(what):
+                program = self.copy()
+                pictures = os.path.join(os.path.dirname(program), PICTURES)
+                damage(pictures)
+                game = self.start(program=program)
+                assert_first_screen(self, game, self.first_screen)
+                self.assert_plays(game)
+                if room_1_intact:
+                    self.assertLess(shown_difference(game, os.path.join(pictures, "room_1.bmp")), CLOSE)
+                self.assertIsNone(game.proc.poll(), game.stderr())
+                assert_no_criticals(self, game)
+
+    def test_without_the_readme(self):
+        program = self.copy()
+        os.remove(os.path.join(os.path.dirname(program), README))
+        opener = self.opener()
+        game = self.start(program=program, env=opener.env())
+        game.press("Get Instructions")
+        # The web page goes the same way: once it is there, so would the read-me be.
+        game.press(visit_button(game))
+        opener.wait_records(1)
+        self.assertEqual(answer(game, "Show Stats"), STATS % "none")
+        time.sleep(1)
+        self.assertEqual(opener.records(), [SOFTWARE_PAGE])
+        self.assertIsNone(game.proc.poll(), game.stderr())
+
+    def test_openers_that_do_not_open(self):
+        empty = self.folder()
+        base = dict(os.environ, PATH=empty)  # no xdg-open, nor anything else
+        # (what, how the opener is made, whether its program is removed, whether it runs and stays)
+        cases = [
+            ("no opener at all", dict(registered=False), False, None),
+            ("an opener that never ends", dict(behaviour="exec /bin/sleep 60"), False, True),
+            ("an opener that fails", dict(behaviour="exit 3"), False, False),
+            ("an opener whose program is gone", {}, True, None),
+        ]
+        for what, kwargs, gone, stays in cases:
+            with self.subTest(what):
+                opener = self.opener(**kwargs)
+                if gone:
+                    os.remove(opener.script)
+                game = self.start(env=opener.env(base))
+                text = story_text(game)
+                for name in (visit_button(game), "Get Instructions"):
+                    game.press(name)
+                if stays is not None:
+                    self.assertEqual(len(opener.wait_records(2)), 2)
+                    if stays:
+                        self.assertEqual(opener.running(), opener.started())
+                    else:
+                        wait_for("the opener to end", lambda: not opener.running())
+                # The presses are answered in turn: the links said nothing.
+                self.assertEqual(answer(game, "Show Stats"), STATS % "none")
+                time.sleep(1)  # for anything the opener's end might bring
+                self.assertEqual(story_text(game), text + STATS % "none")
+                windows = [w for w in game.application() if w is not None and showing(w)]
+                self.assertEqual(len(windows), 1, [w.name for w in windows])
+                self.assertEqual(answer(game, "Show Inventory"), INVENTORY % "")
+                self.assertIsNone(game.proc.poll(), game.stderr())
+
+    def test_without_home_or_desktop_folders(self):
+        plain = {k: v for k, v in os.environ.items() if k != "HOME" and not k.startswith("XDG_")}
+        nowhere = os.path.join(self.folder(), "nowhere")
+        cases = [
+            ("unset", plain),
+            ("pointing nowhere", dict(plain, HOME=nowhere, XDG_DATA_HOME=nowhere, XDG_DATA_DIRS=nowhere,
+                                      XDG_CONFIG_HOME=nowhere, XDG_CONFIG_DIRS=nowhere, XDG_CACHE_HOME=nowhere,
+                                      XDG_RUNTIME_DIR=nowhere)),
+        ]
+        for what, env in cases:
+            with self.subTest(what):
+                game = self.start(env=env)
+                assert_first_screen(self, game, self.first_screen)
+                self.assertEqual(answer(game, "Take Sword").splitlines()[0], "Take Sword")
+                self.assertEqual(answer(game, "Show Stats"), STATS % "Sword")
+                self.assert_plays(game)
+                assert_no_criticals(self, game)
+
+    def test_any_locale(self):
+        for locale in ("C", "C.UTF-8", "xx_YY.UTF-8"):  # the last one is nowhere installed
+            with self.subTest(LC_ALL=locale):
+                game = self.start(env=dict(os.environ, LC_ALL=locale))
+                assert_first_screen(self, game, self.first_screen)
+                self.assertEqual(answer(game, "Show Stats"), STATS % "none")
+                self.assert_plays(game)
+
+    def test_signals_after_game_over(self):
+        for sig in (signal.SIGTERM, signal.SIGINT):
+            with self.subTest(signal=sig.name):
+                game = self.start()
+                if not play_to_game_over(game):
+                    self.skipTest("no game over in %d presses or %d s" % (GAME_OVER_PRESSES, GAME_OVER_SECONDS))
+                game.proc.send_signal(sig)
+                self.assertEqual(game.wait_exit(), 0, game.stderr())
+
+    def test_restart_after_game_over(self):
+        game = self.start()
+        if not play_to_game_over(game):
+            self.skipTest("no game over in %d presses or %d s" % (GAME_OVER_PRESSES, GAME_OVER_SECONDS))
+        for name, shown in [("Restart Game", True), ("Consume", False), ("Show Stats", False),
+                            ("Show Inventory", False)]:
+            with self.subTest(after="game over", button=name):
+                self.assertEqual(showing(game.button(name)), shown)
+        self.assertEqual(settled_choices(game, []), [])
+        added = answer(game, "Restart Game")
+        self.assertTrue(added.startswith("Restart Game\n\nGame has been reset.\n\n"), added)
+        self.assertTrue(added.endswith(FIRST_SCREEN_END), added)
+        self.assertEqual(settled_choices(game, FIRST_CHOICES), FIRST_CHOICES)
+        for name, shown in [("Restart Game", False), ("Consume", True), ("Show Stats", True),
+                            ("Show Inventory", True)]:
+            with self.subTest(after="restart", button=name):
+                self.assertEqual(showing(game.button(name)), shown)
+        self.assertEqual(answer(game, "Show Stats"), STATS % "none")
 
 if __name__ == "__main__":
     if len(sys.argv) < 2:
