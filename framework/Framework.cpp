@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cctype>
 #include <chrono>
-#include <cmath>
 #include <random>
 #include <sys/stat.h>
 #include <unistd.h>
