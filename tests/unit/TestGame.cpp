@@ -2,6 +2,43 @@
 
 #include "shell/Globals.h"
 #include "shell/TWindowMgr.h"
+#include "story/TTriggerMgr.h"
+#include "world/t_EntityMgr.h"
+#include "world/t_RoomMgr.h"
+
+#include <stdexcept>
+
+t_entity* Find(int32_t id) {
+    for (const auto& e : t_entity::_list)
+        if (e->id == id) return e.get();
+    return nullptr;
+}
+
+t_entity& Entity(int32_t id) {
+    t_entity* e = Find(id);
+    if (!e) throw std::runtime_error("no entity " + std::to_string(id));
+    return *e;
+}
+
+TTrigger& Trigger(int32_t id) {
+    for (const auto& t : TTrigger::_list)
+        if (t->id == id) return *t;
+    throw std::runtime_error("no trigger " + std::to_string(id));
+}
+
+t_room& Room(int32_t id) {
+    for (const auto& r : t_room::_list)
+        if (r->id == id) return *r;
+    throw std::runtime_error("no room " + std::to_string(id));
+}
+
+std::vector<Button> ActionButtons() {
+    std::vector<Button> out;
+    for (const auto& a : TActionData::_list)
+        if (a->btnGadgetID && !a->btnGadgetID->freed)
+            out.emplace_back(a->category, a->target, MemoryBackend::Info(a->btnGadgetID).label);
+    return out;
+}
 
 int32_t ScriptedRandom::Next(int32_t low, int32_t high) {
     draws.emplace_back(low, high);

@@ -7,8 +7,26 @@
 
 #include <deque>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
+
+class t_entity;
+class t_room;
+class TTrigger;
+
+inline const std::string kPrompt = "WHAT DO YOU WANT TO DO? ";
+using Draws = std::vector<std::pair<int32_t, int32_t>>;
+using Button = std::tuple<uint16_t, int32_t, std::string>;  // category, target, label
+
+// Records of the running game by ID; the throwing ones fail the test that
+// asks for a record the game does not hold.
+t_entity* Find(int32_t id);
+t_entity& Entity(int32_t id);
+TTrigger& Trigger(int32_t id);
+t_room& Room(int32_t id);
+// The action buttons shown, in order.
+std::vector<Button> ActionButtons();
 
 // Hands out the rolls a test lists, in order; once they run out it answers
 // the low bound. Every draw is recorded with its bounds.

@@ -18,27 +18,11 @@
 
 namespace {
 
-using Button = std::tuple<uint16_t, int32_t, std::string>;  // category, target, label
-
-t_entity* Find(int32_t id) {
-    for (const auto& e : t_entity::_list)
-        if (e->id == id) return e.get();
-    return nullptr;
-}
-
-t_entity& Entity(int32_t id) {
-    t_entity* e = Find(id);
-    if (!e) throw std::runtime_error("no entity " + std::to_string(id));
-    return *e;
-}
-
 std::vector<std::tuple<int32_t, int32_t, int32_t>> StockLines() {
     std::vector<std::tuple<int32_t, int32_t, int32_t>> lines;
     for (const auto& l : t_inventory::_list) lines.emplace_back(l->EntityID, l->itemID, l->qty);
     return lines;
 }
-
-const std::string kPrompt = "WHAT DO YOU WANT TO DO? ";
 
 class ActionTest : public GameTest {
 protected:

@@ -17,14 +17,6 @@
 
 namespace {
 
-using Draws = std::vector<std::pair<int32_t, int32_t>>;
-
-t_entity& Entity(int32_t id) {
-    for (const auto& e : t_entity::_list)
-        if (e->id == id) return *e;
-    throw std::runtime_error("no entity " + std::to_string(id));
-}
-
 int32_t Frags(int32_t keeper) {
     for (const auto& p : TPlayer::_list)
         if (p->id == keeper) return p->nFrags;

@@ -29,37 +29,6 @@
 
 namespace {
 
-const std::string kPrompt = "WHAT DO YOU WANT TO DO? ";
-
-using Draws = std::vector<std::pair<int32_t, int32_t>>;
-using Button = std::tuple<uint16_t, int32_t, std::string>;  // category, target, label
-
-t_entity* Find(int32_t id) {
-    for (const auto& e : t_entity::_list)
-        if (e->id == id) return e.get();
-    return nullptr;
-}
-
-t_entity& Entity(int32_t id) {
-    t_entity* e = Find(id);
-    if (!e) throw std::runtime_error("no entity " + std::to_string(id));
-    return *e;
-}
-
-TTrigger& Trigger(int32_t id) {
-    for (const auto& t : TTrigger::_list)
-        if (t->id == id) return *t;
-    throw std::runtime_error("no trigger " + std::to_string(id));
-}
-
-std::vector<Button> ActionButtons() {
-    std::vector<Button> out;
-    for (const auto& a : TActionData::_list)
-        if (a->btnGadgetID && !a->btnGadgetID->freed)
-            out.emplace_back(a->category, a->target, MemoryBackend::Info(a->btnGadgetID).label);
-    return out;
-}
-
 std::vector<TGadget> ActionGadgets() {
     std::vector<TGadget> out;
     for (const auto& a : TActionData::_list) out.push_back(a->btnGadgetID);

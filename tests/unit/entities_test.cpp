@@ -31,12 +31,6 @@ std::vector<t_entity*> WithId(int32_t id) {
     return found;
 }
 
-t_entity& Entity(int32_t id) {
-    auto found = WithId(id);
-    if (found.empty()) throw std::runtime_error("no entity " + std::to_string(id));
-    return *found.front();
-}
-
 // Every field the game reads, for before/after comparisons.
 auto Fields(const t_entity& e) {
     return std::make_tuple(e.id, e.category, e.objectType, e.name, e.desc, e.location, e.canTake, e.isAlerted,

@@ -22,31 +22,7 @@
 
 namespace {
 
-const std::string kPrompt = "WHAT DO YOU WANT TO DO? ";
-
-using Button = std::tuple<uint16_t, int32_t, std::string>;  // category, target, label
-
 std::string Text(int room) { return std::string(RoomText(room)); }
-
-t_entity& Entity(int32_t id) {
-    for (const auto& e : t_entity::_list)
-        if (e->id == id) return *e;
-    throw std::runtime_error("no entity " + std::to_string(id));
-}
-
-t_room& Room(int32_t id) {
-    for (const auto& r : t_room::_list)
-        if (r->id == id) return *r;
-    throw std::runtime_error("no room " + std::to_string(id));
-}
-
-std::vector<Button> ActionButtons() {
-    std::vector<Button> out;
-    for (const auto& a : TActionData::_list)
-        if (a->btnGadgetID && !a->btnGadgetID->freed)
-            out.emplace_back(a->category, a->target, MemoryBackend::Info(a->btnGadgetID).label);
-    return out;
-}
 
 // Every append to the story re-applies the font once: a count of appends.
 int Appends() { return MemoryBackend::Info(WindowMgr->storyText).fontApplications; }

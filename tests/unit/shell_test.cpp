@@ -15,7 +15,6 @@ namespace {
 
 class ShellTest : public GameTest {};
 
-const char* kPrompt = "WHAT DO YOU WANT TO DO? ";
 
 TEST_F(ShellTest, FirstScreenIsTitleIntroductionRoomSixAndPrompt) {
     Start();
