@@ -1,6 +1,7 @@
 #include "tests/unit/TestGame.h"
 
 #include "shell/Globals.h"
+#include "shell/MainAPP.h"
 #include "shell/TWindowMgr.h"
 #include "story/TTriggerMgr.h"
 #include "world/t_EntityMgr.h"
@@ -95,3 +96,10 @@ std::vector<std::string> GameTest::ActionLabels() const {
 }
 
 bool GameTest::Press(const std::string& label) { return ui_->Press(label); }
+
+void GameTest::Enter(uint16_t room) {
+    MainPrg->currentRm = room;
+    EntityMgr->setRoomNum(MainPrg->localPlayerID, room);
+    WindowMgr->UpdateHints();
+    Mark();
+}

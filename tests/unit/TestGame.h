@@ -64,6 +64,8 @@ protected:
     void Mark();
     std::vector<std::string> ActionLabels() const;
     bool Press(const std::string& label);
+    // Puts the player into a room as a move would leave it, buttons rebuilt.
+    void Enter(uint16_t room);
     void Tick() { ui_->Tick(); }
 
     ScriptedRandom* dice = nullptr;

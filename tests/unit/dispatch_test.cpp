@@ -63,13 +63,6 @@ protected:
         dice->seeds.clear();
         Mark();
     }
-
-    void Enter(uint16_t room) {
-        MainPrg->currentRm = room;
-        EntityMgr->setRoomNum(MainPrg->localPlayerID, room);
-        WindowMgr->UpdateHints();
-        Mark();
-    }
 };
 
 // ---------------------------------------------------------------- fixed buttons

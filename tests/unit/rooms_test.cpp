@@ -43,13 +43,6 @@ protected:
     }
 
     // Puts the player into a room as a move would leave it, buttons rebuilt.
-    void Enter(uint16_t room) {
-        MainPrg->currentRm = room;
-        EntityMgr->setRoomNum(MainPrg->localPlayerID, room);
-        WindowMgr->UpdateHints();
-        Mark();
-    }
-
     std::vector<Button> MoveButtonsOf(uint16_t room) {
         WindowMgr->Window_Main_Clear_Choice_Btns();
         RoomMgr->GetHints(room);

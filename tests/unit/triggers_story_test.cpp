@@ -44,13 +44,6 @@ protected:
         Mark();
     }
 
-    void Enter(uint16_t room) {
-        MainPrg->currentRm = room;
-        EntityMgr->setRoomNum(MainPrg->localPlayerID, room);
-        WindowMgr->UpdateHints();
-        Mark();
-    }
-
     // A trigger of our own, enabled unless told otherwise.
     void Add(uint16_t id, uint16_t room, uint16_t category, int32_t target, int32_t targetValue, uint8_t persistent,
              uint8_t entry, const std::string& text = "", uint8_t enabled = 1) {
