@@ -1,5 +1,6 @@
 #include "catalogues/TArmorTypeMgr.h"
 
+#include "framework/Framework.h"
 
 TArmorTypeMgr::TArmorTypeMgr() { AddArmorType(0, 2, "fur cloak", 2, 5); }
 

@@ -1,9 +1,21 @@
 #pragma once
 
-#include "shell/Records.h"
+#include "framework/Record.h"
 
 #include <cstdint>
 #include <string>
+
+// The types the rules name by ID (the table's IDs must be these), and the
+// types they find by name, ignoring letter case.
+inline constexpr int32_t kCharacterType = 1;  // only such things can be asked
+inline constexpr int32_t kElixirType = 6;
+inline constexpr int32_t kTreasureType = 7;
+inline constexpr int32_t kFoodType = 8;
+inline constexpr const char* kFoodName = "food";
+inline constexpr const char* kElixirName = "elixir";
+inline constexpr const char* kTreasureName = "treasure";
+inline constexpr const char* kFlourSackName = "sack of flour";
+inline constexpr const char* kPotatoSackName = "sack of potatoes";
 
 // One kind of thing that can exist in the world; never changed after loading.
 class TObjectTypeData : public Record<TObjectTypeData> {

@@ -1,5 +1,6 @@
 #include "catalogues/TWeaponTypeMgr.h"
 
+#include "framework/Framework.h"
 
 TWeaponTypeMgr::TWeaponTypeMgr() {
     AddWeaponType(0, 3, "Fists", 6, 0);

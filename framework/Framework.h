@@ -174,6 +174,13 @@ std::string UriForAddress(const std::string& address);
 
 extern std::string AppTitle;
 
+// Lower-cases A to Z only: every name in play is plain ASCII.
+inline std::string LowerAscii(std::string s) {
+    for (char& c : s)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return s;
+}
+
 class RandomSource {
 public:
     virtual ~RandomSource() = default;

@@ -108,21 +108,9 @@ void Register(const std::shared_ptr<GtkGadget>& g) {
 // GTK takes only valid UTF-8; anything else becomes U+FFFD rather than a
 // refused or cut-off text.
 std::string ValidUtf8(const std::string& text) {
-    const char* end = nullptr;
-    if (g_utf8_validate(text.data(), static_cast<gssize>(text.size()), &end)) return text;
-    std::string out;
-    out.reserve(text.size() + 16);
-    const char* p = text.data();
-    const char* const stop = text.data() + text.size();
-    while (p < stop) {
-        if (g_utf8_validate(p, stop - p, &end)) {
-            out.append(p, stop);
-            break;
-        }
-        out.append(p, end);
-        out += "\xEF\xBF\xBD";
-        p = end + 1;
-    }
+    gchar* valid = g_utf8_make_valid(text.data(), static_cast<gssize>(text.size()));
+    std::string out(valid);
+    g_free(valid);
     return out;
 }
 

@@ -134,6 +134,7 @@ void MemoryBackend::ActivateGadget(const TGadget& gadget) { Info(gadget).active 
 void MemoryBackend::AddTextAreaText(const TGadget& area, const std::string& text) {
     auto& a = Info(area);
     a.text += text;
+    a.appends++;
     a.viewAtEnd = true;
 }
 

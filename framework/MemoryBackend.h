@@ -18,6 +18,7 @@ struct MemGadget : Gadget {
     TGadget parent;
     TGuiFont font;
     int fontApplications = 0;  // how often a font was set on it
+    int appends = 0;           // how often text was appended (text areas)
     std::string text;          // text area contents
     size_t caret = 0;          // caret position in characters (text areas)
     bool viewAtEnd = false;    // the view shows the end of the text

@@ -1,10 +1,10 @@
-// Every record class keeps its instances in a class-wide list, in insertion
-// order; the list owns them and removing a record from it ends its life.
+// The framework's root of every record class: each keeps its instances in a
+// class-wide list, in insertion order; the list owns them and removing a
+// record from it ends its life.
 #pragma once
 
 #include <list>
 #include <memory>
-#include <string>
 
 template <class T>
 using RecordList = std::list<std::unique_ptr<T>>;
@@ -25,11 +25,4 @@ template <class T>
 T* NewRecord() {
     T::_list.push_back(std::make_unique<T>());
     return T::_list.back().get();
-}
-
-// Lower-cases A to Z only: every name in play is plain ASCII.
-inline std::string LowerAscii(std::string s) {
-    for (char& c : s)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return s;
 }

@@ -56,27 +56,32 @@ int TWindowMgr::CheckBtnClick(const TGadget& source) {
         }
         if (!found) return 0;
         switch (category) {
-            case 1: case 2: case 3: case 4: case 5: case 6:
+            case Action::North:
+            case Action::South:
+            case Action::East:
+            case Action::West:
+            case Action::Up:
+            case Action::Down:
                 if (RoomMgr->ChangeRoom(category)) UpdateHints();
                 break;
-            case 7:
+            case Action::Examine:
                 Examine(target);
                 break;
-            case 8:
+            case Action::Ask:
                 EntityMgr->AskEntity(target);
                 break;
-            case 9:
+            case Action::Fight:
                 Fight(target);
                 break;
-            case 10:
+            case Action::Take:
                 AppendStoryArea("Take " + EntityMgr->GetName(target) + "\n");
                 if (EntityMgr->takeObject(target, MainPrg->currentRm, player)) UpdateHints();
                 MainPrg->displayWhatNow();
                 break;
-            case 11:
+            case Action::Use:
                 Use(target);
                 break;
-            case 12:
+            case Action::ActivateTrigger:
                 TriggerMgr->Activate(target);
                 MainPrg->displayWhatNow();
                 break;
@@ -106,8 +111,8 @@ void TWindowMgr::Restart() {
 void TWindowMgr::ShowStats() {
     const int32_t player = MainPrg->localPlayerID;
     const int32_t treasure =
-        InventoryMgr->GetQtyByEntityIDAndItemID(player, ObjectTypeMgr->GetObjectTypeIDByName("treasure"));
-    const int32_t food = InventoryMgr->GetQtyByEntityIDAndItemID(player, ObjectTypeMgr->GetObjectTypeIDByName("food"));
+        InventoryMgr->GetQtyByEntityIDAndItemID(player, ObjectTypeMgr->GetObjectTypeIDByName(kTreasureName));
+    const int32_t food = InventoryMgr->GetQtyByEntityIDAndItemID(player, ObjectTypeMgr->GetObjectTypeIDByName(kFoodName));
     AppendStoryArea("Get stats\n\nYour wound level is " + WoundWord(EntityMgr->GetHPByID(player)) + ". You have " +
                     std::to_string(treasure) + " treasure. Your provisions sack holds " + std::to_string(food) +
                     " units of food. Your primary weapon is " +
@@ -119,12 +124,12 @@ void TWindowMgr::Examine(int32_t target) {
     const std::string desc = EntityMgr->getObjectDesc(target);
     AppendStoryArea(desc);
     if (desc.empty()) return;
-    if (EntityMgr->GetObjectType(target) == ObjectTypeMgr->GetObjectTypeIDByName("sack of flour")) {
+    if (EntityMgr->GetObjectType(target) == ObjectTypeMgr->GetObjectTypeIDByName(kFlourSackName)) {
         EntityMgr->RndTreasureEntity(4, 1);
         EntityMgr->SetDead(target, 1);
     }
     // Tested on its own, whatever the flour test did.
-    if (EntityMgr->GetObjectType(target) == ObjectTypeMgr->GetObjectTypeIDByName("sack of potatoes")) {
+    if (EntityMgr->GetObjectType(target) == ObjectTypeMgr->GetObjectTypeIDByName(kPotatoSackName)) {
         const int32_t creature = EntityMgr->RndMonsterEnemy(8, 1);
         EntityMgr->setAlertness(creature, 1);
         EntityMgr->SetDead(target, 1);
@@ -150,14 +155,16 @@ void TWindowMgr::Fight(int32_t target) {
 }
 
 void TWindowMgr::Use(int32_t target) {
-    if (MainPrg->currentRm == 9 && target == 6) {
+    if (MainPrg->currentRm == kLiftRoom && target == kLiftRuleEntity) {
         TriggerMgr->Activate(2);
         TriggerMgr->Disable(2);
         TriggerMgr->Activate(3);
         TriggerMgr->Disable(3);
-        Window_Main_Create_Choice_Btn(5, 10, "Go Up");
+        // The move goes by the lift's up exit at the press, whatever room
+        // the button names.
+        Window_Main_Create_Choice_Btn(Action::Up, 10, "Go Up");
     }
-    if (EntityMgr->GetObjectType(target) == 6) TriggerMgr->Activate(7);
+    if (EntityMgr->GetObjectType(target) == kElixirType) TriggerMgr->Activate(7);
     EntityMgr->UseItem(target);
     MainPrg->displayWhatNow();
 }

@@ -1,9 +1,9 @@
 #include "shell/MainAPP.h"
 
+#include "framework/Framework.h"
 #include "shell/Globals.h"
 #include "shell/IntroTexts.h"
 #include "shell/Links.h"
-#include "shell/Records.h"
 #include "shell/TWindowMgr.h"
 #include "story/TStoryMgr.h"
 #include "story/TTriggerMgr.h"
@@ -12,8 +12,7 @@
 #include "world/t_RoomMgr.h"
 
 namespace {
-constexpr uint16_t kStartRoom = 6;
-constexpr uint16_t kExitRoom = 11;
+constexpr uint16_t kFirstSection = 6;
 }  // namespace
 
 MainAPP::MainAPP() {
@@ -22,7 +21,7 @@ MainAPP::MainAPP() {
     // event, so nothing is ever queued.
     AddHook(EmitEventHook, eventhook, this, 0);
     currentRm = kStartRoom;
-    currentSection = kStartRoom;
+    currentSection = kFirstSection;
     storyIntro = std::string(StoryIntroText());
     basicHelp = std::string(BasicHelpText());
     WindowMgr->Open_Window_Main_Choose();

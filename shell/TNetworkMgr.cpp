@@ -2,7 +2,12 @@
 
 #include <string>
 
+void TNetworkMgr::KeepOpen() {
+    if (GNetHost) earlierHosts_.push_back(std::move(GNetHost));
+}
+
 int TNetworkMgr::StartGNetServer() {
+    KeepOpen();
     GNetHost = CreateGNetHost();
     if (!GNetHost) return 0;
     GNetListen(GNetHost, port);
@@ -10,6 +15,7 @@ int TNetworkMgr::StartGNetServer() {
 }
 
 int TNetworkMgr::StartGNetClient(uint16_t address) {
+    KeepOpen();
     GNetHost = CreateGNetHost();
     if (!GNetHost) return 0;
     GNetConnect(GNetHost, std::to_string(address), port, 5000);

@@ -1,14 +1,33 @@
 #pragma once
 
 #include "framework/Framework.h"
-#include "shell/Records.h"
+#include "framework/Record.h"
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
-// The action behind one action button: a category (1-6 moves, 7 examine,
-// 8 ask, 9 fight, 10 take, 11 use, 12 activate a trigger) and its target.
+// What an action button does. The six moves double as the direction that
+// ChangeRoom takes, and their target is the room the exit leads to; the five
+// actions on things target an entity, and activating a trigger its ID.
+namespace Action {
+enum Category : uint16_t {
+    North = 1,
+    South,
+    East,
+    West,
+    Up,
+    Down,
+    Examine,
+    Ask,
+    Fight,
+    Take,
+    Use,
+    ActivateTrigger,
+};
+}  // namespace Action
+
+// The action behind one action button: its category and its target.
 class TActionData : public Record<TActionData> {
 public:
     uint16_t id = 0;

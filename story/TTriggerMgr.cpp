@@ -56,12 +56,18 @@ int TTriggerMgr::Reset() {
 }
 
 int TTriggerMgr::Activate(int32_t id) {
-    for (const auto& t : TTrigger::_list) {
-        if (t->id != id || t->isEnabled != 1) continue;
-        if (std::find(chaining_.begin(), chaining_.end(), t.get()) != chaining_.end()) continue;
-        Effect(*t);
-    }
+    const auto same = std::find_if(walks_.rbegin(), walks_.rend(), [id](const Walk& w) { return w.id == id; });
+    if (same != walks_.rend() && same->switchedOffBefore == switchedOff_) return 0;
+    walks_.push_back({id, switchedOff_});
+    for (const auto& t : TTrigger::_list)
+        if (t->id == id && t->isEnabled == 1) Effect(*t);
+    walks_.pop_back();
     return 0;
+}
+
+void TTriggerMgr::SwitchOff(TTrigger& trigger) {
+    if (trigger.isEnabled == 1) ++switchedOff_;
+    trigger.isEnabled = 0;
 }
 
 void TTriggerMgr::Effect(TTrigger& trigger) {
@@ -74,10 +80,8 @@ void TTriggerMgr::Effect(TTrigger& trigger) {
             RoomMgr->EnablePathway(trigger.target, trigger.targetValue, 8);
             break;
         case 10:
-            if (trigger.isPersistent == 0) trigger.isEnabled = 0;
-            chaining_.push_back(&trigger);
+            if (trigger.isPersistent == 0) SwitchOff(trigger);
             Activate(trigger.target);
-            chaining_.pop_back();
             break;
         case 11:
             EntityMgr->setAlertness(trigger.target, trigger.targetValue);
@@ -107,7 +111,7 @@ void TTriggerMgr::Effect(TTrigger& trigger) {
 
 int TTriggerMgr::Disable(int32_t id) {
     for (const auto& t : TTrigger::_list)
-        if (t->id == id && t->isPersistent == 0) t->isEnabled = 0;
+        if (t->id == id && t->isPersistent == 0) SwitchOff(*t);
     return 0;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/Records.h"
+#include "framework/Record.h"
 
 #include <cstdint>
 #include <string>
@@ -35,7 +35,16 @@ public:
 
 private:
     void Effect(TTrigger& trigger);
-    // The chain triggers whose chain is being followed: a chain that leads
-    // back into one of them stops there instead of recursing for ever.
-    std::vector<const TTrigger*> chaining_;
+    void SwitchOff(TTrigger& trigger);
+
+    // The walks of Activate in progress, innermost last, each with the count
+    // of triggers switched off when it began. Chains only ever switch
+    // triggers off, so a walk of an ID that comes back to that ID with none
+    // switched off since would repeat itself for ever: only there is it cut.
+    struct Walk {
+        int32_t id;
+        uint64_t switchedOffBefore;
+    };
+    std::vector<Walk> walks_;
+    uint64_t switchedOff_ = 0;
 };

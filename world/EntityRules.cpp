@@ -171,11 +171,13 @@ void t_EntityMgr::getHints(int32_t roomNum) const {
     const int32_t playerTeam = GetTeamID(MainPrg->localPlayerID);
     for (const auto& e : t_entity::_list) {
         if (e->roomNum != roomNum || e->id == MainPrg->localPlayerID || e->isEnabled != 1) continue;
-        WindowMgr->Window_Main_Create_Choice_Btn(7, e->id, "Examine " + e->name);
-        if (e->canTake == 1) WindowMgr->Window_Main_Create_Choice_Btn(10, e->id, "Take " + e->name);
-        if (e->objectType == 1) WindowMgr->Window_Main_Create_Choice_Btn(8, e->id, "Ask " + e->name);
-        if (e->teamID != 0 && e->teamID != playerTeam) WindowMgr->Window_Main_Create_Choice_Btn(9, e->id, "Fight the " + e->name);
-        if (e->isUsable == 1 && e->isEnabled == 1) WindowMgr->Window_Main_Create_Choice_Btn(11, e->id, "Use " + e->name);
+        WindowMgr->Window_Main_Create_Choice_Btn(Action::Examine, e->id, "Examine " + e->name);
+        if (e->canTake == 1) WindowMgr->Window_Main_Create_Choice_Btn(Action::Take, e->id, "Take " + e->name);
+        if (e->objectType == kCharacterType) WindowMgr->Window_Main_Create_Choice_Btn(Action::Ask, e->id, "Ask " + e->name);
+        if (e->teamID != 0 && e->teamID != playerTeam)
+            WindowMgr->Window_Main_Create_Choice_Btn(Action::Fight, e->id, "Fight the " + e->name);
+        if (e->isUsable == 1 && e->isEnabled == 1)
+            WindowMgr->Window_Main_Create_Choice_Btn(Action::Use, e->id, "Use " + e->name);
     }
 }
 
@@ -189,7 +191,7 @@ uint8_t t_EntityMgr::AskEntity(int32_t id) {
     const t_entity* e = GetEntityPtr(id);
     if (!e) return 0;
     Append("\n\nYou decided to talk with the " + e->name + ".");
-    if (id == 14) {
+    if (id == kAskRuleEntity) {
         TriggerMgr->Activate(4);
         MainPrg->displayWhatNow();
     }
@@ -232,7 +234,7 @@ uint8_t t_EntityMgr::takeObject(int32_t entityID, int32_t roomNum, int32_t taker
 
 int t_EntityMgr::UseItem(int32_t id) {
     t_entity* e = GetEntityPtr(id);
-    if (!e || e->objectType != ObjectTypeMgr->GetObjectTypeIDByName("elixir") || e->isEnabled != 1) return 0;
+    if (!e || e->objectType != ObjectTypeMgr->GetObjectTypeIDByName(kElixirName) || e->isEnabled != 1) return 0;
     const int32_t gain = ObjectTypeMgr->GetHP(e->objectType);
     AddHP(MainPrg->localPlayerID, gain);
     const int32_t hp = GetHPByID(MainPrg->localPlayerID);
@@ -244,7 +246,7 @@ int t_EntityMgr::UseItem(int32_t id) {
 }
 
 uint8_t t_EntityMgr::ConsumeFood(int32_t id) {
-    const int32_t food = ObjectTypeMgr->GetObjectTypeIDByName("food");
+    const int32_t food = ObjectTypeMgr->GetObjectTypeIDByName(kFoodName);
     const int32_t qty = InventoryMgr->GetQtyByEntityIDAndItemID(id, food);
     const int32_t hp = GetHPByID(id);
     if (qty < 1) {

@@ -10,9 +10,6 @@
 
 namespace {
 
-constexpr int32_t kTreasureType = 7;
-constexpr int32_t kFoodType = 8;
-
 t_inventory* FindLine(int32_t entityID, int32_t itemID) {
     for (const auto& line : t_inventory::_list)
         if (line->EntityID == entityID && line->itemID == itemID) return line.get();
@@ -26,7 +23,7 @@ TInventoryMgr::TInventoryMgr() { Init(); }
 int TInventoryMgr::Init() {
     NumInvItems = 0;
     // The player's ID is a constant here: MainPrg does not exist yet.
-    addInventory(1, ObjectTypeMgr->GetObjectTypeIDByName("food"), 10);
+    addInventory(1, ObjectTypeMgr->GetObjectTypeIDByName(kFoodName), 10);
     return 0;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/Records.h"
+#include "framework/Record.h"
 
 #include <cstdint>
 

@@ -51,8 +51,8 @@ int t_EntityMgr::Init() {
     CreateEntityByObjectType(9, 6, "ground", 0, 0, 0);
     CreateEntityByObjectType(10, 12, "floor", 0, 0, 0);
     CreateEntityByObjectType(11, 4, "ground", 0, 0, 0);
-    const int32_t food = CreateEntityByObjectType(8, 7, "table", 0, 0, 0);
-    InventoryMgr->addInventory(food, 8, 9);
+    const int32_t food = CreateEntityByObjectType(kFoodType, 7, "table", 0, 0, 0);
+    InventoryMgr->addInventory(food, kFoodType, 9);
     CreateEntityByObjectType(12, 8, "floor", 0, 0, 0);
     CreateEntityByObjectType(13, 8, "floor", 0, 0, 0);
     return 0;

@@ -1,9 +1,14 @@
 #pragma once
 
-#include "shell/Records.h"
+#include "framework/Record.h"
 
 #include <cstdint>
 #include <string>
+
+// Entities the rules name by ID: using the one in the lift, and asking the
+// other, fire triggers.
+inline constexpr int32_t kLiftRuleEntity = 6;
+inline constexpr int32_t kAskRuleEntity = 14;
 
 // Anything placed in the world: the player, a creature, an item, treasure.
 // Death is the isDead flag alone; hit points of 0 remove nothing.

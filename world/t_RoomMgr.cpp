@@ -38,7 +38,6 @@ constexpr RoomRow kRooms[] = {
     {19, 9, 0, 0, 16, 0, 0, "Armory", "data/media/img/room_19.bmp"},
 };
 
-constexpr uint16_t kExitRoom = 11;
 
 }  // namespace
 
@@ -91,12 +90,12 @@ int t_RoomMgr::displayRoom(const std::string& prefix, uint16_t roomNum) {
 int t_RoomMgr::GetHints(uint16_t roomNum) {
     for (const auto& room : t_room::_list) {
         if (room->id != roomNum) continue;
-        if (room->n != 0) WindowMgr->Window_Main_Create_Choice_Btn(1, room->n, "Go North");
-        if (room->s != 0) WindowMgr->Window_Main_Create_Choice_Btn(2, room->s, "Go South");
-        if (room->e != 0) WindowMgr->Window_Main_Create_Choice_Btn(3, room->e, "Go East");
-        if (room->w != 0) WindowMgr->Window_Main_Create_Choice_Btn(4, room->w, "Go West");
-        if (room->u != 0) WindowMgr->Window_Main_Create_Choice_Btn(5, room->u, "Go Up");
-        if (room->d != 0) WindowMgr->Window_Main_Create_Choice_Btn(6, room->d, "Go Down");
+        if (room->n != 0) WindowMgr->Window_Main_Create_Choice_Btn(Action::North, room->n, "Go North");
+        if (room->s != 0) WindowMgr->Window_Main_Create_Choice_Btn(Action::South, room->s, "Go South");
+        if (room->e != 0) WindowMgr->Window_Main_Create_Choice_Btn(Action::East, room->e, "Go East");
+        if (room->w != 0) WindowMgr->Window_Main_Create_Choice_Btn(Action::West, room->w, "Go West");
+        if (room->u != 0) WindowMgr->Window_Main_Create_Choice_Btn(Action::Up, room->u, "Go Up");
+        if (room->d != 0) WindowMgr->Window_Main_Create_Choice_Btn(Action::Down, room->d, "Go Down");
     }
     return 0;
 }

@@ -1,9 +1,15 @@
 #pragma once
 
-#include "shell/Records.h"
+#include "framework/Record.h"
 
 #include <cstdint>
 #include <string>
+
+// Rooms the rules name: every game starts at the entrance and is won at the
+// exit; using a certain thing in the lift offers a way up.
+inline constexpr uint16_t kStartRoom = 6;
+inline constexpr uint16_t kExitRoom = 11;
+inline constexpr uint16_t kLiftRoom = 9;
 
 // One room of the castle; 0 as an exit means none.
 class t_room : public Record<t_room> {

@@ -6,6 +6,7 @@
 #include "shell/TWindowMgr.h"
 #include "story/TStoryMgr.h"
 #include "story/TTriggerMgr.h"
+#include "tests/unit/TestGame.h"
 #include "world/TInventoryMgr.h"
 #include "world/TPlayerMgr.h"
 #include "world/t_EntityMgr.h"
@@ -16,8 +17,6 @@
 #include <sstream>
 
 namespace {
-
-const std::string kPrompt = "WHAT DO YOU WANT TO DO? ";
 
 class SteppingClock : public Clock {
 public:

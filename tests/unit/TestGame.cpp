@@ -4,9 +4,11 @@
 #include "shell/MainAPP.h"
 #include "shell/TWindowMgr.h"
 #include "story/TTriggerMgr.h"
+#include "world/TInventoryMgr.h"
 #include "world/t_EntityMgr.h"
 #include "world/t_RoomMgr.h"
 
+#include <cctype>
 #include <stdexcept>
 
 t_entity* Find(int32_t id) {
@@ -41,9 +43,30 @@ std::vector<Button> ActionButtons() {
     return out;
 }
 
+std::vector<StockLine> StockLines() {
+    std::vector<StockLine> lines;
+    for (const auto& l : t_inventory::_list) lines.emplace_back(l->id, l->EntityID, l->itemID, l->qty);
+    return lines;
+}
+
+std::string TestName(const std::string& words) {
+    std::string name;
+    for (char c : words) {
+        if (std::isalnum(static_cast<unsigned char>(c)))
+            name += c;
+        else if (!name.empty() && name.back() != '_')
+            name += '_';
+    }
+    while (!name.empty() && name.back() == '_') name.pop_back();
+    return name.empty() ? "Empty" : name;
+}
+
 int32_t ScriptedRandom::Next(int32_t low, int32_t high) {
     draws.emplace_back(low, high);
-    if (rolls.empty()) return low;
+    if (rolls.empty()) {
+        if (!runFree) ADD_FAILURE() << "a draw of " << low << ".." << high << " that the test did not script";
+        return low;
+    }
     const int32_t v = rolls.front();
     rolls.pop_front();
     EXPECT_TRUE(v >= low && v <= high) << "scripted roll " << v << " outside " << low << ".." << high;
@@ -63,6 +86,7 @@ void GameTest::SetUp() {
 }
 
 void GameTest::TearDown() {
+    EXPECT_TRUE(dice->rolls.empty()) << dice->rolls.size() << " scripted rolls left undrawn";
     if (started_) StopThornvale();
     SetRandomSource(nullptr);
     SetClock(nullptr);
@@ -85,6 +109,8 @@ std::string GameTest::Since() {
     return s;
 }
 
+int GameTest::Appends() const { return MemoryBackend::Info(WindowMgr->storyText).appends; }
+
 void GameTest::Mark() { mark_ = WindowMgr && WindowMgr->storyText ? Story().size() : 0; }
 
 std::vector<std::string> GameTest::ActionLabels() const {
@@ -102,4 +128,11 @@ void GameTest::Enter(uint16_t room) {
     EntityMgr->setRoomNum(MainPrg->localPlayerID, room);
     WindowMgr->UpdateHints();
     Mark();
+}
+
+void StartedGameTest::SetUp() {
+    GameTest::SetUp();
+    Start();
+    dice->draws.clear();
+    dice->seeds.clear();
 }

@@ -11,35 +11,35 @@
 #include "world/t_EntityMgr.h"
 
 #include <algorithm>
-#include <stdexcept>
+#include <initializer_list>
+#include <ostream>
 #include <string>
 #include <tuple>
 #include <vector>
 
 namespace {
 
-std::vector<std::tuple<int32_t, int32_t, int32_t>> StockLines() {
-    std::vector<std::tuple<int32_t, int32_t, int32_t>> lines;
-    for (const auto& l : t_inventory::_list) lines.emplace_back(l->EntityID, l->itemID, l->qty);
+// The start stock with lines changed or added.
+std::vector<StockLine> StartStockWith(std::initializer_list<StockLine> changes) {
+    std::vector<StockLine> lines = kStartStock;
+    for (const StockLine& change : changes) {
+        auto it = std::find_if(lines.begin(), lines.end(),
+                               [&](const StockLine& l) { return std::get<0>(l) == std::get<0>(change); });
+        if (it != lines.end())
+            *it = change;
+        else
+            lines.push_back(change);
+    }
     return lines;
 }
 
-class ActionTest : public GameTest {
+class ActionTest : public StartedGameTest {
 protected:
-    void SetUp() override {
-        GameTest::SetUp();
-        Start();
-    }
-
     // The entity buttons of a room alone, built on a cleared set of buttons.
     std::vector<Button> HintsOf(int32_t room) {
         WindowMgr->Window_Main_Clear_Choice_Btns();
         EntityMgr->getHints(room);
-        std::vector<Button> buttons;
-        for (const auto& a : TActionData::_list)
-            if (a->btnGadgetID && !a->btnGadgetID->freed)
-                buttons.emplace_back(a->category, a->target, MemoryBackend::Info(a->btnGadgetID).label);
-        return buttons;
+        return ActionButtons();
     }
 
     long long ButtonsCreated() {
@@ -57,8 +57,10 @@ protected:
 // ---------------------------------------------------------------- buttons
 
 struct HintsCase {
+    const char* name;
     int32_t room;
     std::vector<Button> buttons;
+    friend void PrintTo(const HintsCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class ActionHints : public ActionTest, public ::testing::WithParamInterface<HintsCase> {};
@@ -69,14 +71,21 @@ TEST_P(ActionHints, TheStartThingsGetTheirButtons) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rooms, ActionHints,
-    ::testing::Values(HintsCase{6, {{7, 4, "Examine Sword"}, {10, 4, "Take Sword"}}},
-                      HintsCase{12, {{7, 5, "Examine Axe"}, {10, 5, "Take Axe"}}},
-                      HintsCase{4, {{7, 6, "Examine Fur cloak"}, {10, 6, "Take Fur cloak"}}},
-                      HintsCase{7, {{7, 7, "Examine Food"}, {10, 7, "Take Food"}}},
-                      HintsCase{8, {{7, 8, "Examine sack of flour"}, {7, 9, "Examine sack of potatoes"}}},
-                      HintsCase{14, {{7, 3, "Examine small bottle"}, {11, 3, "Use small bottle"}}},
-                      HintsCase{17, {{7, 2, "Examine Earth Dragon"}, {9, 2, "Fight the Earth Dragon"}}},
-                      HintsCase{1, {}}, HintsCase{11, {}}));
+    ::testing::Values(
+        HintsCase{"CastleEntranceSword", 6, {{Action::Examine, 4, "Examine Sword"}, {Action::Take, 4, "Take Sword"}}},
+        HintsCase{"DungeonAxe", 12, {{Action::Examine, 5, "Examine Axe"}, {Action::Take, 5, "Take Axe"}}},
+        HintsCase{"MeetingRoomFurCloak", 4,
+                  {{Action::Examine, 6, "Examine Fur cloak"}, {Action::Take, 6, "Take Fur cloak"}}},
+        HintsCase{"KitchenFood", 7, {{Action::Examine, 7, "Examine Food"}, {Action::Take, 7, "Take Food"}}},
+        HintsCase{"StoreRoomSacks", 8,
+                  {{Action::Examine, 8, "Examine sack of flour"}, {Action::Examine, 9, "Examine sack of potatoes"}}},
+        HintsCase{"MasterChamberBottle", 14,
+                  {{Action::Examine, 3, "Examine small bottle"}, {Action::Use, 3, "Use small bottle"}}},
+        HintsCase{"ChambermaidChamberDragon", 17,
+                  {{Action::Examine, 2, "Examine Earth Dragon"}, {Action::Fight, 2, "Fight the Earth Dragon"}}},
+        HintsCase{"HallwayEmpty", 1, {}},
+        HintsCase{"TheExitEmpty", 11, {}}),
+    CaseName());
 
 TEST_F(ActionTest, StartButtonsOfRoomSixEndWithTheSword) {
     const std::vector<std::string> labels = ActionLabels();
@@ -128,11 +137,12 @@ TEST_F(ActionTest, ButtonsFollowTheFlagsAndTheTeam) {
 TEST_F(ActionTest, ThingsComeInListOrderAndThePlayerNeverGetsButtons) {
     const int32_t a = AddThing("Lamp", 8, 8, 1, 0, 0);
     EntityMgr->setRoomNum(1, 8);
-    EXPECT_EQ(HintsOf(8), (std::vector<Button>{{7, 8, "Examine sack of flour"},
-                                               {7, 9, "Examine sack of potatoes"},
+    EXPECT_EQ(HintsOf(8), (std::vector<Button>{{Action::Examine, 8, "Examine sack of flour"},
+                                               {Action::Examine, 9, "Examine sack of potatoes"},
                                                {7, a, "Examine Lamp"},
                                                {10, a, "Take Lamp"}}));
-    EXPECT_EQ(HintsOf(6), (std::vector<Button>{{7, 4, "Examine Sword"}, {10, 4, "Take Sword"}}));
+    EXPECT_EQ(HintsOf(6),
+              (std::vector<Button>{{Action::Examine, 4, "Examine Sword"}, {Action::Take, 4, "Take Sword"}}));
 }
 
 // ---------------------------------------------------------------- examine and ask
@@ -173,10 +183,11 @@ TEST_F(ActionTest, AskingAnyOtherEntityOnlyTalks) {
 // ---------------------------------------------------------------- take
 
 struct TakeCase {
-    const char* what;
+    const char* name;
     std::vector<int32_t> takes;  // entity IDs, each taken in its own room
     std::string text;
     int32_t weapon, armour;
+    friend void PrintTo(const TakeCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class ActionTake : public ActionTest, public ::testing::WithParamInterface<TakeCase> {};
@@ -207,33 +218,33 @@ INSTANTIATE_TEST_SUITE_P(
         TakeCase{"AxeThenSword", {5, 4}, kAxeTaken + "The Axe is now your primary weapon.\n\n" + kSwordTaken, 3, 0},
         TakeCase{"FurCloak", {6}, "\nYou took the Fur cloak.\n\nThe Fur cloak is now your primary armory.\n\n", 0, 1},
         TakeCase{"Food", {7}, "\nYou took the Food.\n\n", 0, 0}),
-    [](const ::testing::TestParamInfo<TakeCase>& p) { return std::string(p.param.what); });
+    CaseName());
 
 TEST_F(ActionTest, TakingMovesTheStockAndRemovesTheThingAtOnce) {
     EXPECT_EQ(EntityMgr->takeObject(4, 6, 1), 1);
     EXPECT_EQ(Find(4), nullptr);  // gone before the next event
     EXPECT_EQ(EntityMgr->GetName(4), "");
-    EXPECT_EQ(InventoryMgr->GetQtyByEntityIDAndItemID(1, 9), 1);
-    EXPECT_EQ(InventoryMgr->GetQtyByEntityIDAndItemID(4, 9), 1);  // the Sword's own line stays
+    // The player gets a line of its own; the Sword's own line stays.
+    EXPECT_EQ(StockLines(), StartStockWith({{8, 1, 9, 1}}));
     Since();
 
     EXPECT_EQ(EntityMgr->takeObject(4, 6, 1), 0);
     EXPECT_EQ(Since(), "");
-    EXPECT_EQ(InventoryMgr->GetQtyByEntityIDAndItemID(1, 9), 1);
+    EXPECT_EQ(StockLines(), StartStockWith({{8, 1, 9, 1}}));
 
+    // Food joins the player's own food line.
     EXPECT_EQ(EntityMgr->takeObject(7, 7, 1), 1);
-    EXPECT_EQ(InventoryMgr->GetQtyByEntityIDAndItemID(1, 8), 20);
+    EXPECT_EQ(StockLines(), StartStockWith({{1, 1, 8, 20}, {8, 1, 9, 1}}));
 }
 
 TEST_F(ActionTest, TakingRefusesAThingElsewhereOrNotTakeable) {
     const int32_t flagTwo = AddThing("Crate", 6, 8, 2, 0, 0);
-    const auto lines = StockLines();
     EXPECT_EQ(EntityMgr->takeObject(4, 7, 1), 0);    // the Sword is in room 6
     EXPECT_EQ(EntityMgr->takeObject(8, 8, 1), 0);    // a sack cannot be taken
     EXPECT_EQ(EntityMgr->takeObject(flagTwo, 6, 1), 0);
     EXPECT_EQ(EntityMgr->takeObject(99, 6, 1), 0);
     EXPECT_EQ(Since(), "");
-    EXPECT_EQ(StockLines(), lines);
+    EXPECT_EQ(StockLines(), kStartStock);
     EXPECT_NE(Find(4), nullptr);
     EXPECT_NE(Find(8), nullptr);
     EXPECT_EQ(Entity(4).isEnabled, 1);
@@ -248,10 +259,7 @@ TEST_F(ActionTest, TwoTreasuresMergeIntoOneLine) {
     EntityMgr->takeObject(a, 6, 1);
     EntityMgr->takeObject(b, 6, 1);
     EXPECT_EQ(Since(), "\nYou took the Treasure.\n\n\nYou took the Treasure.\n\n");
-    EXPECT_EQ(InventoryMgr->GetQtyByEntityIDAndItemID(1, 7), 210);
-    EXPECT_EQ(std::count_if(t_inventory::_list.begin(), t_inventory::_list.end(),
-                            [](const auto& l) { return l->EntityID == 1 && l->itemID == 7; }),
-              1);
+    EXPECT_EQ(StockLines(), StartStockWith({{8, a, 7, 60}, {9, b, 7, 150}, {10, 1, 7, 210}}));
     EXPECT_EQ(EntityMgr->GetCurrentWeaponByID(1), 0);
 }
 
@@ -290,9 +298,11 @@ TEST_F(ActionTest, TheTakerNeedNotBeThePlayer) {
 // ---------------------------------------------------------------- the elixir
 
 struct DrinkCase {
+    const char* name;
     int32_t hpBefore;
     int32_t hpAfter;
     const char* word;
+    friend void PrintTo(const DrinkCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class ActionDrink : public ActionTest, public ::testing::WithParamInterface<DrinkCase> {};
@@ -315,9 +325,13 @@ TEST_P(ActionDrink, TheBottleGivesOneWoundPointAndIsDisabled) {
 }
 
 INSTANTIATE_TEST_SUITE_P(WoundLevels, ActionDrink,
-                         ::testing::Values(DrinkCase{6, 7, "not wounded"}, DrinkCase{5, 6, "not wounded"},
-                                           DrinkCase{4, 5, "stunned"}, DrinkCase{0, 1, "mortally wounded"},
-                                           DrinkCase{-3, -2, "dead"}, DrinkCase{-1, 0, "dead"}));
+                         ::testing::Values(DrinkCase{"UnhurtRisesToSeven", 6, 7, "not wounded"},
+                                           DrinkCase{"FiveToUnhurt", 5, 6, "not wounded"},
+                                           DrinkCase{"FourToStunned", 4, 5, "stunned"},
+                                           DrinkCase{"ZeroToMortallyWounded", 0, 1, "mortally wounded"},
+                                           DrinkCase{"MinusThreeStaysDead", -3, -2, "dead"},
+                                           DrinkCase{"MinusOneToZeroIsDead", -1, 0, "dead"}),
+                         CaseName());
 
 TEST_F(ActionTest, TheUsedBottleDoesNothingMore) {
     EntityMgr->UseItem(3);
@@ -367,11 +381,12 @@ const std::string kNotHungry =
     "Although the food appears appetizing, you are not wounded or fatigued, so you decide not to eat any food.\n\n";
 
 struct MealCase {
-    const char* what;
+    const char* name;
     int32_t hp, food;
     std::string text;
     uint8_t result;
     int32_t hpAfter, foodAfter;
+    friend void PrintTo(const MealCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class ActionEat : public ActionTest, public ::testing::WithParamInterface<MealCase> {};
@@ -387,24 +402,23 @@ TEST_P(ActionEat, RefusalsComeFirstThenOneUnitIsEaten) {
     EXPECT_EQ(InventoryMgr->GetQtyByEntityIDAndItemID(1, 8), c.foodAfter);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Meals, ActionEat,
-    ::testing::Values(MealCase{"UnhurtRefuses", 6, 10, kNotHungry, 0, 6, 10},
-                      MealCase{"AboveSixRefuses", 9, 10, kNotHungry, 0, 9, 10},
-                      MealCase{"NoFoodWhenHurt", 3, 0, kNoFood, 0, 3, 0},
-                      MealCase{"NoFoodComesBeforeUnhurt", 6, 0, kNoFood, 0, 6, 0},
-                      MealCase{"EatsAtFour", 4, 10, Meal(10, "stunned"), 1, 5, 9},
-                      MealCase{"EatsUpToSix", 5, 10, Meal(10, "not wounded"), 1, 6, 9},
-                      MealCase{"EatsTheLastUnit", 3, 1, Meal(1, "wounded"), 1, 4, 0},
-                      MealCase{"WoundWordClampedBelowZero", -2, 2, Meal(2, "dead"), 1, -1, 1}),
-    [](const ::testing::TestParamInfo<MealCase>& p) { return std::string(p.param.what); });
+INSTANTIATE_TEST_SUITE_P(Meals, ActionEat,
+                         ::testing::Values(MealCase{"UnhurtRefuses", 6, 10, kNotHungry, 0, 6, 10},
+                                           MealCase{"AboveSixRefuses", 9, 10, kNotHungry, 0, 9, 10},
+                                           MealCase{"NoFoodWhenHurt", 3, 0, kNoFood, 0, 3, 0},
+                                           MealCase{"NoFoodComesBeforeUnhurt", 6, 0, kNoFood, 0, 6, 0},
+                                           MealCase{"EatsAtFour", 4, 10, Meal(10, "stunned"), 1, 5, 9},
+                                           MealCase{"EatsUpToSix", 5, 10, Meal(10, "not wounded"), 1, 6, 9},
+                                           MealCase{"EatsTheLastUnit", 3, 1, Meal(1, "wounded"), 1, 4, 0},
+                                           MealCase{"WoundWordClampedBelowZero", -2, 2, Meal(2, "dead"), 1, -1, 1}),
+                         CaseName());
 
 TEST_F(ActionTest, TheLastUnitTakesTheLineAndTheNextMealRefuses) {
     for (int i = 0; i < 9; ++i) InventoryMgr->ConsumeItmByEntityIDandItemID(1, 8);
     Entity(1).hp = 2;
     Since();
     EXPECT_EQ(EntityMgr->ConsumeFood(1), 1);
-    for (const auto& l : t_inventory::_list) EXPECT_FALSE(l->EntityID == 1 && l->itemID == 8);
+    EXPECT_EQ(StockLines(), std::vector<StockLine>(kStartStock.begin() + 1, kStartStock.end()));
     EXPECT_EQ(EntityMgr->ConsumeFood(1), 0);
     EXPECT_EQ(Since(), Meal(1, "severely wounded") + kNoFood);
     EXPECT_EQ(Entity(1).hp, 3);
@@ -414,8 +428,7 @@ TEST_F(ActionTest, AnyEaterUsesItsOwnFoodAndHitPoints) {
     // The Food on the kitchen table holds 10 units and has 0 hit points.
     EXPECT_EQ(EntityMgr->ConsumeFood(7), 1);
     EXPECT_EQ(Since(), Meal(10, "mortally wounded"));
-    EXPECT_EQ(InventoryMgr->GetQtyByEntityIDAndItemID(7, 8), 9);
-    EXPECT_EQ(InventoryMgr->GetQtyByEntityIDAndItemID(1, 8), 10);
+    EXPECT_EQ(StockLines(), StartStockWith({{5, 7, 8, 9}}));
     Entity(2).hp = 3;
     EXPECT_EQ(EntityMgr->ConsumeFood(2), 0);
     EXPECT_EQ(Since(), kNoFood);

@@ -8,7 +8,7 @@
 
 namespace {
 
-class CastleMapTest : public GameTest {
+class CastleMapTest : public StartedGameTest {
 protected:
     // Room -> the six exits in the order n, s, e, w, u, d.
     std::map<int32_t, std::array<int32_t, 6>> Exits() const {
@@ -36,7 +36,6 @@ protected:
 };
 
 TEST_F(CastleMapTest, EveryRoomIsReachableAndTheWayOutTakesThirteenMoves) {
-    Start();
     const auto dist = Distances();
     EXPECT_EQ(dist.size(), 19u);
     EXPECT_EQ(dist.at(11), 13);
@@ -44,7 +43,6 @@ TEST_F(CastleMapTest, EveryRoomIsReachableAndTheWayOutTakesThirteenMoves) {
 }
 
 TEST_F(CastleMapTest, ExactlyThreeExitsAreOneWay) {
-    Start();
     const auto exits = Exits();
     const int opposite[6] = {1, 0, 3, 2, 5, 4};
     std::set<std::pair<int32_t, int>> oneWay;
@@ -55,7 +53,6 @@ TEST_F(CastleMapTest, ExactlyThreeExitsAreOneWay) {
 }
 
 TEST_F(CastleMapTest, OnlyRoomsFiveAndThirteenLeadUp) {
-    Start();
     std::set<int32_t> up;
     for (const auto& [room, out] : Exits())
         if (out[4] != 0) up.insert(room);

@@ -30,16 +30,8 @@ std::pair<int32_t, int32_t> RollOn(int32_t value) {
     return {low, high};
 }
 
-class DiceTest : public GameTest {
+class DiceTest : public StartedGameTest {
 protected:
-    void SetUp() override {
-        GameTest::SetUp();
-        Start();
-        dice->draws.clear();
-        dice->seeds.clear();
-        Mark();
-    }
-
     t_entity& player() { return Entity(1); }
     t_entity& dragon() { return Entity(2); }
 };
@@ -64,13 +56,14 @@ TEST_F(CombatTest, PlayerWoundsTheDragonAndItMisses) {
 }
 
 struct StrikeCase {
-    const char* what;
+    const char* name;
     int32_t weapon;    // the player's
     int32_t armour;    // the creature's
     int32_t targetHp;  // the creature's before the strike
     int32_t attack, defence, damage;
     std::pair<int32_t, int32_t> defenceBounds, damageBounds;
     int32_t levels, hpAfter;
+    friend void PrintTo(const StrikeCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class CombatStrike : public CombatTest, public ::testing::WithParamInterface<StrikeCase> {};
@@ -82,9 +75,10 @@ TEST_P(CombatStrike, DamageLevelsAndWounds) {
     dragon().armor1ID = c.armour;
     dragon().hp = c.targetHp;
     dragon().isAlerted = 1;
-    // The counter-strike gets no scripted rolls: both take their low bounds,
-    // which is a miss for the creature at any hit points above 2.
-    Roll({c.attack, c.defence, c.damage});
+    // The creature's counter-strike: its lowest attack, never above 3, against
+    // the player's lowest defence 3, a miss whenever it is fit to strike.
+    const std::pair<int32_t, int32_t> counterBounds = RollOn(18 - 3 * (6 - c.hpAfter));
+    Roll({c.attack, c.defence, c.damage, counterBounds.first, 3});
 
     const std::string text = EntityMgr->DoCombat(1, 2);
 
@@ -101,8 +95,7 @@ TEST_P(CombatStrike, DamageLevelsAndWounds) {
     EXPECT_EQ(Frags(2), 0);
     EXPECT_EQ(player().hp, 6);
     EXPECT_EQ(player().isDead, 0);
-    const Draws expectedDraws = {{3, 18}, c.defenceBounds, c.damageBounds,
-                                 RollOn(18 - 3 * (6 - c.hpAfter)), {3, 18}};
+    const Draws expectedDraws = {{3, 18}, c.defenceBounds, c.damageBounds, counterBounds, {3, 18}};
     EXPECT_EQ(dice->draws, expectedDraws);
 }
 
@@ -132,16 +125,19 @@ INSTANTIATE_TEST_SUITE_P(
         StrikeCase{"UnarmedKillsOneAtZero", 0, 0, 0, 3, 0, 0, {0, 0}, {0, 0}, 0, 0},
         StrikeCase{"BelowZeroIsSetToZero", 0, 0, -3, 3, -5, 0, {-9, -1}, {0, 0}, 0, 0},
         StrikeCase{"AboveSixDefendsBetterAndFallsOneLevel", 2, 0, 7, 18, 17, 2, {3, 21}, {1, 8}, 1, 6}),
-    [](const ::testing::TestParamInfo<StrikeCase>& p) { return std::string(p.param.what); });
+    CaseName());
 
 TEST_F(CombatTest, ATieOrALowerAttackIsAMiss) {
-    for (const auto& rolls : {std::pair{10, 10}, std::pair{9, 10}}) {
+    player().weapon1ID = 2;
+    for (const auto& [attack, defence] : {std::pair{10, 10}, std::pair{9, 10}}) {
+        SCOPED_TRACE(std::to_string(attack) + " against " + std::to_string(defence));
         dice->draws.clear();
-        player().weapon1ID = 2;
-        Roll({rolls.first, rolls.second});
+        // Then the creature's counter-strike: attack 3 against defence 3, a miss.
+        Roll({attack, defence, 3, 3});
         EXPECT_EQ(EntityMgr->DoCombat(1, 2),
                   "*** FIGHTING ***\n\nThe Player missed.\n\nThe Earth Dragon missed.\n\n");
-        EXPECT_EQ(dice->draws.size(), 4u);  // no damage roll on a miss
+        // No damage roll on a miss.
+        EXPECT_EQ(dice->draws, (Draws{{3, 18}, {3, 18}, {3, 18}, {3, 18}}));
         EXPECT_EQ(dragon().hp, 6);
     }
 }
@@ -172,7 +168,9 @@ TEST_F(CombatTest, TheCounterStrikeUsesTheHitPointsTheFirstStrikeLeft) {
     // 4 by the first strike, answers with attack value 12 and the creature
     // defends with its full 18.
     dragon().weapon1ID = 1;
-    Roll({12, 5, 4, 11, 10});  // creature hits for 4 (2 levels), player hits unarmed
+    // The creature hits for 4 (2 levels); the player hits with bare hands,
+    // whose damage can only be 0.
+    Roll({12, 5, 4, 11, 10, 0});
     EXPECT_EQ(EntityMgr->DoCombat(2, 1),
               "*** FIGHTING ***\n\n"
               "Earth Dragon hit and did 2 levels of damage. Player is wounded.\n\n"
@@ -195,11 +193,14 @@ TEST_F(CombatTest, ACreatureAtTwoHitPointsCalmsDownWhenItAttacks) {
 }
 
 TEST_F(CombatTest, EveryFightReseedsFromTheClock) {
+    // Both strikes of both fights: attack 3 against defence 3, misses.
+    Roll({3, 3, 3, 3, 3, 3, 3, 3});
     clock->now = 111;
     EntityMgr->DoCombat(1, 2);
     clock->now = 222;
     EntityMgr->DoCombat(2, 1);
     EXPECT_EQ(dice->seeds, (std::vector<int32_t>{111, 222}));
+    EXPECT_EQ(dice->draws, Draws(8, {3, 18}));
 }
 
 TEST_F(CombatTest, AFightWithAMissingEntityChangesNothing) {
@@ -223,7 +224,7 @@ TEST_F(CombatTest, AFightWithAMissingEntityChangesNothing) {
 // ---------------------------------------------------------------- survival
 
 struct SurvivalCase {
-    const char* what;
+    const char* name;
     int32_t hp;
     uint8_t conscious;
     bool food;
@@ -232,6 +233,7 @@ struct SurvivalCase {
     int32_t hpAfter;
     uint8_t enabledAfter, deadAfter, alertedAfter;
     int32_t foodAfter;
+    friend void PrintTo(const SurvivalCase& c, std::ostream* os) { *os << c.name; }
 };
 
 const std::string kHold = "Your strength has enabled you to be alert before slipping into unconsciousness. ";
@@ -261,7 +263,6 @@ TEST_P(SurvivalTest, PassesUntilRecoveredOrDead) {
     EXPECT_EQ(player().isAlerted, c.alertedAfter);
     EXPECT_EQ(InventoryMgr->GetQtyByEntityIDAndItemID(1, 8), c.foodAfter);
     EXPECT_EQ(dice->draws, Draws(c.rolls.size(), {3, 18}));
-    EXPECT_TRUE(dice->rolls.empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -310,13 +311,13 @@ INSTANTIATE_TEST_SUITE_P(
                          "You are mortally wounded. " +
                          kDied,
                      1, 0, 1, 0, 0}),
-    [](const ::testing::TestParamInfo<SurvivalCase>& p) { return std::string(p.param.what); });
+    CaseName());
 
 class SurvivalNothing : public DiceTest {};
 
 TEST_F(SurvivalNothing, OnlyTheLivingPlayerAtOneOrTwoHitPointsTakesPart) {
     struct Case {
-        const char* what;
+        const char* name;
         int32_t id;
         int32_t playerHp;
         uint8_t playerDead;
@@ -328,7 +329,7 @@ TEST_F(SurvivalNothing, OnlyTheLivingPlayerAtOneOrTwoHitPointsTakesPart) {
         {"no such entity", 99, 1, 0, 6},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
+        SCOPED_TRACE(c.name);
         player().hp = c.playerHp;
         player().isDead = c.playerDead;
         dragon().hp = c.dragonHp;
@@ -381,8 +382,8 @@ TEST_F(RandomMonsterTest, ACreatureOfARandomTypeAppearsInTheCurrentRoom) {
     EXPECT_EQ(m.isEnabled, 1);
     EXPECT_EQ(m.isDead, 0);
     EXPECT_EQ(m.isAlerted, 1);
-    EXPECT_EQ(InventoryMgr->GetQtyByEntityIDAndItemID(10, 2), 1);
-    EXPECT_EQ(t_inventory::_list.back()->EntityID, 10);
+    // The creature's own unit of its type, on the line after the start stock.
+    EXPECT_EQ(StockLines().back(), (StockLine{8, 10, 2, 1}));
 }
 
 TEST_F(RandomMonsterTest, TheCreaturesAlertRollIsDrawnFirst) {
@@ -424,9 +425,11 @@ TEST_F(RandomMonsterTest, TheAlertRollUsesThePlayersPerception) {
 // ---------------------------------------------------------------- random treasure
 
 struct TreasureCase {
+    const char* name;
     int32_t level, band, goldRoll;
     std::pair<int32_t, int32_t> goldBounds;
     int32_t gold;
+    friend void PrintTo(const TreasureCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class RandomTreasureTest : public DiceTest, public ::testing::WithParamInterface<TreasureCase> {};
@@ -435,7 +438,8 @@ TEST_P(RandomTreasureTest, TheBandRollChoosesTheGoldDraw) {
     const TreasureCase& c = GetParam();
     clock->now = 4321;
     MainPrg->currentRm = 4;
-    Roll({c.band, c.goldRoll});
+    // Then the pick of the category's one type, Treasure.
+    Roll({c.band, c.goldRoll, 1});
     const int32_t id = EntityMgr->RndTreasureEntity(4, c.level);
 
     EXPECT_EQ(dice->seeds, (std::vector<int32_t>{4321}));
@@ -459,26 +463,32 @@ TEST_P(RandomTreasureTest, TheBandRollChoosesTheGoldDraw) {
     EXPECT_EQ(t.strength, 0);
     EXPECT_EQ(t.perception, 0);
     EXPECT_EQ(t.isEnabled, 1);
-    ASSERT_FALSE(t_inventory::_list.empty());
-    const t_inventory& line = *t_inventory::_list.back();
-    EXPECT_EQ(std::make_tuple(line.EntityID, line.itemID, line.qty), std::make_tuple(id, 7, c.gold));
+    EXPECT_EQ(StockLines().back(), (StockLine{8, id, 7, c.gold}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Bands, RandomTreasureTest,
-                         ::testing::Values(TreasureCase{1, 1, 1, {1, 6}, 10}, TreasureCase{1, 29, 6, {1, 6}, 60},
-                                           TreasureCase{1, 30, 8, {1, 8}, 80}, TreasureCase{1, 52, 3, {1, 8}, 30},
-                                           TreasureCase{1, 53, 2, {2, 16}, 20},
-                                           TreasureCase{1, 95, 16, {2, 16}, 160},
-                                           TreasureCase{1, 96, 1, {1, 4}, 100}, TreasureCase{1, 100, 4, {1, 4}, 400},
-                                           TreasureCase{2, 29, 7, {1, 7}, 70}, TreasureCase{2, 30, 9, {1, 9}, 90},
-                                           TreasureCase{2, 53, 17, {2, 17}, 170},
-                                           TreasureCase{3, 96, 6, {1, 6}, 600}));
+                         ::testing::Values(TreasureCase{"Level1Roll1", 1, 1, 1, {1, 6}, 10},
+                                           TreasureCase{"Level1Roll29", 1, 29, 6, {1, 6}, 60},
+                                           TreasureCase{"Level1Roll30", 1, 30, 8, {1, 8}, 80},
+                                           TreasureCase{"Level1Roll52", 1, 52, 3, {1, 8}, 30},
+                                           TreasureCase{"Level1Roll53", 1, 53, 2, {2, 16}, 20},
+                                           TreasureCase{"Level1Roll95", 1, 95, 16, {2, 16}, 160},
+                                           TreasureCase{"Level1Roll96", 1, 96, 1, {1, 4}, 100},
+                                           TreasureCase{"Level1Roll100", 1, 100, 4, {1, 4}, 400},
+                                           TreasureCase{"Level2Roll29", 2, 29, 7, {1, 7}, 70},
+                                           TreasureCase{"Level2Roll30", 2, 30, 9, {1, 9}, 90},
+                                           TreasureCase{"Level2Roll53", 2, 53, 17, {2, 17}, 170},
+                                           TreasureCase{"Level3Roll96", 3, 96, 6, {1, 6}, 600}),
+                         CaseName());
 
 class RandomTreasureEmpty : public DiceTest {};
 
 TEST_F(RandomTreasureEmpty, ACategoryWithoutTypesStillMakesATreasureNamedNone) {
-    Roll({1, 2});
+    // The band, the gold, then the pick among no candidates: its bounds 1..0
+    // turn round to 0..1, and either roll finds an empty slot.
+    Roll({1, 2, 0});
     const int32_t id = EntityMgr->RndTreasureEntity(6, 1);
+    EXPECT_EQ(dice->draws, (Draws{{1, 100}, {1, 6}, {0, 1}}));
     EXPECT_EQ(Since(), "none appears worth 20 gold pieces!\n\n");
     EXPECT_EQ(Entity(id).name, "none");
     EXPECT_EQ(Entity(id).objectType, 0);

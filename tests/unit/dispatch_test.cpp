@@ -54,16 +54,7 @@ std::string Death(int score) {
 const std::string kSwordExamined =
     "\n\nYou decide to examine the Sword.\n\nIt is a short sword. Damage rating is 1D+2.\n\n";
 
-class DispatchTest : public GameTest {
-protected:
-    void SetUp() override {
-        GameTest::SetUp();
-        Start();
-        dice->draws.clear();
-        dice->seeds.clear();
-        Mark();
-    }
-};
+class DispatchTest : public StartedGameTest {};
 
 // ---------------------------------------------------------------- fixed buttons
 
@@ -124,10 +115,11 @@ TEST_F(DispatchTest, ShowInventoryListsThePlayersThings) {
 }
 
 struct ConsumeCase {
-    const char* what;
+    std::string name;
     int32_t hp;
     int eatenBefore;  // units eaten before the press
     std::string text;
+    friend void PrintTo(const ConsumeCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class DispatchConsume : public DispatchTest, public ::testing::WithParamInterface<ConsumeCase> {};
@@ -148,7 +140,7 @@ INSTANTIATE_TEST_SUITE_P(
                                   "You had 10 units of food to consume. After consuming 1 unit, you now have 9 units "
                                   "of food remaining. Your wound level is now stunned.\n\n"},
                       ConsumeCase{"NoFood", 2, 10, "Unfortunately, you have no food to consume.\n\n"}),
-    [](const auto& info) { return std::string(info.param.what); });
+    CaseName());
 
 TEST_F(DispatchTest, ShowStatsAtTheStart) {
     ASSERT_TRUE(Press("Show Stats"));
@@ -159,9 +151,10 @@ TEST_F(DispatchTest, ShowStatsAtTheStart) {
 }
 
 struct StatsCase {
-    const char* what;
+    std::string name;
     int32_t hp, treasure, foodEaten, weapon, armour;
     std::string text;
+    friend void PrintTo(const StatsCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class DispatchStats : public DispatchTest, public ::testing::WithParamInterface<StatsCase> {};
@@ -189,7 +182,7 @@ INSTANTIATE_TEST_SUITE_P(
         StatsCase{"UnknownWeaponAndArmour", 3, 20, 0, 99, 99,
                   "Your wound level is severely wounded. You have 20 treasure. Your provisions sack holds 10 units of "
                   "food. Your primary weapon is none. Your armor is none.\n\n"}),
-    [](const auto& info) { return std::string(info.param.what); });
+    CaseName());
 
 TEST_F(DispatchTest, HiddenFixedButtonsCannotBePressed) {
     EXPECT_FALSE(Press("Restart Game"));
@@ -207,7 +200,7 @@ TEST_F(DispatchTest, AMoveRebuildsTheButtonsForTheNewRoom) {
     const TGadget goEast = ui().ButtonLabelled("Go East");
     ASSERT_TRUE(Press("Go East"));
     EXPECT_EQ(Since(), "You decide to go east.\n\n" + std::string(RoomText(1)) + "\n" + kPrompt);
-    EXPECT_EQ(ActionButtons(), (std::vector<Button>{{2, 2, "Go South"}}));
+    EXPECT_EQ(ActionButtons(), (std::vector<Button>{{Action::South, 2, "Go South"}}));
     EXPECT_TRUE(goEast->freed);
     EXPECT_EQ(Entity(1).roomNum, 1);
 }
@@ -222,7 +215,7 @@ TEST_F(DispatchTest, AMoveGoesThroughTheExitTheRoomHasAtThePress) {
 }
 
 TEST_F(DispatchTest, AMoveButtonWithoutAnExitDoesNothing) {
-    WindowMgr->Window_Main_Create_Choice_Btn(1, 5, "Go North");
+    WindowMgr->Window_Main_Create_Choice_Btn(Action::North, 5, "Go North");
     const auto before = ActionGadgets();
     ASSERT_TRUE(Press("Go North"));
     EXPECT_EQ(Since(), "");
@@ -252,7 +245,7 @@ TEST_F(DispatchTest, ExamineShowsTheTextThenThePrompt) {
 
 TEST_F(DispatchTest, ExaminingTheSackOfFlourFindsTreasure) {
     Enter(8);
-    Roll({60, 8});  // band 53-95: gold from 2 to 16, times 10
+    Roll({60, 8, 1});  // band 53-95: gold from 2 to 16, times 10; then the one treasure type
     ASSERT_TRUE(Press("Examine sack of flour"));
     EXPECT_EQ(Since(), "\n\nYou decide to examine the sack of flour.\n\nIt is a sack of flour. As you examine it, you "
                        "find treasure. Then the sack disappears!\n\nTreasure appears worth 80 gold pieces!\n\n" +
@@ -260,17 +253,17 @@ TEST_F(DispatchTest, ExaminingTheSackOfFlourFindsTreasure) {
     EXPECT_EQ(dice->draws, (Draws{{1, 100}, {2, 16}, {1, 1}}));
     EXPECT_EQ(Entity(8).isDead, 1);
     // The buttons change at the next event, when the sack is removed.
-    EXPECT_EQ(ActionButtons(), (std::vector<Button>{{1, 7, "Go North"},
-                                                    {2, 10, "Go South"},
-                                                    {7, 8, "Examine sack of flour"},
-                                                    {7, 9, "Examine sack of potatoes"}}));
+    EXPECT_EQ(ActionButtons(), (std::vector<Button>{{Action::North, 7, "Go North"},
+                                                    {Action::South, 10, "Go South"},
+                                                    {Action::Examine, 8, "Examine sack of flour"},
+                                                    {Action::Examine, 9, "Examine sack of potatoes"}}));
     Tick();
     EXPECT_EQ(Find(8), nullptr);
-    EXPECT_EQ(ActionButtons(), (std::vector<Button>{{1, 7, "Go North"},
-                                                    {2, 10, "Go South"},
-                                                    {7, 9, "Examine sack of potatoes"},
-                                                    {7, 10, "Examine Treasure"},
-                                                    {10, 10, "Take Treasure"}}));
+    EXPECT_EQ(ActionButtons(), (std::vector<Button>{{Action::North, 7, "Go North"},
+                                                    {Action::South, 10, "Go South"},
+                                                    {Action::Examine, 9, "Examine sack of potatoes"},
+                                                    {Action::Examine, 10, "Examine Treasure"},
+                                                    {Action::Take, 10, "Take Treasure"}}));
     EXPECT_EQ(Entity(10).roomNum, 8);
 }
 
@@ -286,15 +279,15 @@ TEST_F(DispatchTest, ExaminingTheSackOfPotatoesLetsOutAnAlertCreature) {
     EXPECT_EQ(Entity(10).roomNum, 8);
     EXPECT_EQ(Entity(9).isDead, 1);
     Tick();
-    EXPECT_EQ(ActionButtons(), (std::vector<Button>{{1, 7, "Go North"},
-                                                    {2, 10, "Go South"},
-                                                    {7, 8, "Examine sack of flour"},
-                                                    {7, 10, "Examine Fanatical fleshgorger"},
-                                                    {9, 10, "Fight the Fanatical fleshgorger"}}));
+    EXPECT_EQ(ActionButtons(), (std::vector<Button>{{Action::North, 7, "Go North"},
+                                                    {Action::South, 10, "Go South"},
+                                                    {Action::Examine, 8, "Examine sack of flour"},
+                                                    {Action::Examine, 10, "Examine Fanatical fleshgorger"},
+                                                    {Action::Fight, 10, "Fight the Fanatical fleshgorger"}}));
 }
 
 TEST_F(DispatchTest, ExaminingWhatIsNoLongerThereShowsNothingAtAll) {
-    WindowMgr->Window_Main_Create_Choice_Btn(7, 99, "Examine shadow");
+    WindowMgr->Window_Main_Create_Choice_Btn(Action::Examine, 99, "Examine shadow");
     ASSERT_TRUE(Press("Examine shadow"));
     EXPECT_EQ(Since(), "");
 }
@@ -316,9 +309,10 @@ TEST_F(DispatchTest, AskingEntityFourteenTellsTheDrinkingStoryAndPrompts) {
 // ---------------------------------------------------------------- fight
 
 struct RefusalCase {
-    const char* what;
+    std::string name;
     int32_t hp;
     std::string word;
+    friend void PrintTo(const RefusalCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class DispatchFightRefused : public DispatchTest, public ::testing::WithParamInterface<RefusalCase> {};
@@ -328,8 +322,8 @@ TEST_P(DispatchFightRefused, TooWoundedToFight) {
     Entity(1).hp = GetParam().hp;
     ASSERT_TRUE(Press("Fight the Earth Dragon"));
     // Below 1 hit point the survival check has nothing to do.
-    EXPECT_EQ(Since(),
-              "You decide to attack.\n\nUnfortunately, you are " + GetParam().word + " and too wounded to attach." + kPrompt);
+    EXPECT_EQ(Since(), "You decide to attack.\n\nUnfortunately, you are " + GetParam().word +
+                           " and too wounded to attach." + kPrompt);
     EXPECT_EQ(Entity(2).isAlerted, 0);
     EXPECT_EQ(Entity(2).hp, 6);
     EXPECT_TRUE(dice->seeds.empty()) << "no fight, no re-seeding";
@@ -337,7 +331,7 @@ TEST_P(DispatchFightRefused, TooWoundedToFight) {
 
 INSTANTIATE_TEST_SUITE_P(Cases, DispatchFightRefused,
                          ::testing::Values(RefusalCase{"AtZero", 0, "dead"}, RefusalCase{"BelowZero", -3, "dead"}),
-                         [](const auto& info) { return std::string(info.param.what); });
+                         CaseName());
 
 TEST_F(DispatchTest, AtTwoHitPointsThereIsNoFightButTheSurvivalCheckRuns) {
     Enter(17);
@@ -393,13 +387,13 @@ TEST_F(DispatchTest, APressThatKillsEndsTheGameAtTheNextEvent) {
 TEST_F(DispatchTest, ASuccessfulTakeRebuildsTheButtons) {
     ASSERT_TRUE(Press("Take Sword"));
     EXPECT_EQ(Since(), "Take Sword\n\nYou took the Sword.\n\nThe Sword is now your primary weapon.\n\n" + kPrompt);
-    EXPECT_EQ(ActionButtons(), (std::vector<Button>{{3, 1, "Go East"}}));
+    EXPECT_EQ(ActionButtons(), (std::vector<Button>{{Action::East, 1, "Go East"}}));
     EXPECT_EQ(Find(4), nullptr);
 }
 
 TEST_F(DispatchTest, AFailedTakeNamesTheThingAndLeavesEveryButton) {
-    WindowMgr->Window_Main_Create_Choice_Btn(10, 5, "Take the far Axe");   // in room 12
-    WindowMgr->Window_Main_Create_Choice_Btn(10, 99, "Take a shadow");     // no such thing
+    WindowMgr->Window_Main_Create_Choice_Btn(Action::Take, 5, "Take the far Axe");  // in room 12
+    WindowMgr->Window_Main_Create_Choice_Btn(Action::Take, 99, "Take a shadow");    // no such thing
     const auto before = ActionGadgets();
     ASSERT_TRUE(Press("Take the far Axe"));
     EXPECT_EQ(Since(), "Take Axe\n" + kPrompt);
@@ -413,16 +407,16 @@ TEST_F(DispatchTest, AFailedTakeNamesTheThingAndLeavesEveryButton) {
 
 TEST_F(DispatchTest, UsingEntitySixInTheLiftWakesTheDragonAndOffersAWayUp) {
     Enter(9);
-    WindowMgr->Window_Main_Create_Choice_Btn(11, 6, "Use Fur cloak");
+    WindowMgr->Window_Main_Create_Choice_Btn(Action::Use, 6, "Use Fur cloak");
     ASSERT_TRUE(Press("Use Fur cloak"));
     EXPECT_EQ(Since(), std::string(DragonStoryText()) + kPrompt);
     EXPECT_EQ(Entity(2).isAlerted, 1);
     EXPECT_EQ(Trigger(2).isEnabled, 0);
     EXPECT_EQ(Trigger(3).isEnabled, 0);
-    EXPECT_EQ(ActionButtons(), (std::vector<Button>{{2, 19, "Go South"},
-                                                    {6, 8, "Go Down"},
-                                                    {11, 6, "Use Fur cloak"},
-                                                    {5, 10, "Go Up"}}));
+    EXPECT_EQ(ActionButtons(), (std::vector<Button>{{Action::South, 19, "Go South"},
+                                                    {Action::Down, 8, "Go Down"},
+                                                    {Action::Use, 6, "Use Fur cloak"},
+                                                    {Action::Up, 10, "Go Up"}}));
     // An ordinary move button: the lift has no up exit.
     ASSERT_TRUE(Press("Go Up"));
     EXPECT_EQ(Since(), "");
@@ -431,49 +425,59 @@ TEST_F(DispatchTest, UsingEntitySixInTheLiftWakesTheDragonAndOffersAWayUp) {
 
 TEST_F(DispatchTest, TheLiftRuleNeedsBothTheRoomAndEntitySix) {
     Enter(4);
-    WindowMgr->Window_Main_Create_Choice_Btn(11, 6, "Use Fur cloak");
+    WindowMgr->Window_Main_Create_Choice_Btn(Action::Use, 6, "Use Fur cloak");
     ASSERT_TRUE(Press("Use Fur cloak"));
     EXPECT_EQ(Since(), kPrompt);
-    EXPECT_EQ(ActionButtons().back(), (Button{11, 6, "Use Fur cloak"}));
+    EXPECT_EQ(ActionButtons().back(), (Button{Action::Use, 6, "Use Fur cloak"}));
     Enter(9);
-    WindowMgr->Window_Main_Create_Choice_Btn(11, 4, "Use Sword");
+    WindowMgr->Window_Main_Create_Choice_Btn(Action::Use, 4, "Use Sword");
     ASSERT_TRUE(Press("Use Sword"));
     EXPECT_EQ(Since(), kPrompt);
     EXPECT_EQ(Trigger(2).isEnabled, 1);
     EXPECT_EQ(Entity(2).isAlerted, 0);
-    EXPECT_EQ(ActionButtons().back(), (Button{11, 4, "Use Sword"}));
+    EXPECT_EQ(ActionButtons().back(), (Button{Action::Use, 4, "Use Sword"}));
 }
 
 struct ElixirCase {
-    const char* what;
-    int32_t chance;
+    std::string name;
+    std::vector<int32_t> rolls;  // the treasure chance, then the treasure's own rolls
+    Draws draws;
     std::string treasure;
     std::vector<Button> buttons;
+    friend void PrintTo(const ElixirCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class DispatchElixir : public DispatchTest, public ::testing::WithParamInterface<ElixirCase> {};
 
 TEST_P(DispatchElixir, TheElixirFiresTheTreasureChanceFirst) {
     Enter(14);
-    Roll({GetParam().chance, 1});
+    dice->rolls.assign(GetParam().rolls.begin(), GetParam().rolls.end());
     ASSERT_TRUE(Press("Use small bottle"));
     EXPECT_EQ(Since(), GetParam().treasure +
                            "\nIt's an Elixir, so you drink it. You gain 1 wound points. Your wound level is not "
                            "wounded.\n\n" +
                            kPrompt);
+    EXPECT_EQ(dice->draws, GetParam().draws);
     EXPECT_EQ(Entity(1).hp, 7);
     EXPECT_EQ(ActionButtons(), GetParam().buttons);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Chances, DispatchElixir,
-    ::testing::Values(ElixirCase{"NoTreasure", 33, "", {{2, 15, "Go South"}, {3, 17, "Go East"}}},
-                      ElixirCase{"Treasure",
-                                 32,
-                                 "Treasure appears worth 10 gold pieces!\n\n",
-                                 {{2, 15, "Go South"}, {3, 17, "Go East"}, {7, 10, "Examine Treasure"},
-                                  {10, 10, "Take Treasure"}}}),
-    [](const auto& info) { return std::string(info.param.what); });
+INSTANTIATE_TEST_SUITE_P(Chances, DispatchElixir,
+                         ::testing::Values(ElixirCase{"NoTreasure",
+                                                      {33},
+                                                      {{1, 100}},
+                                                      "",
+                                                      {{Action::South, 15, "Go South"}, {Action::East, 17, "Go East"}}},
+                                           // Band 1-29: gold from 1 to 6, times 10; then the one treasure type.
+                                           ElixirCase{"Treasure",
+                                                      {32, 1, 1, 1},
+                                                      {{1, 100}, {1, 100}, {1, 6}, {1, 1}},
+                                                      "Treasure appears worth 10 gold pieces!\n\n",
+                                                      {{Action::South, 15, "Go South"},
+                                                       {Action::East, 17, "Go East"},
+                                                       {Action::Examine, 10, "Examine Treasure"},
+                                                       {Action::Take, 10, "Take Treasure"}}}),
+                         CaseName());
 
 TEST_F(DispatchTest, TheElixirWithItsTreasureChanceSwitchedOff) {
     Enter(14);
@@ -486,8 +490,8 @@ TEST_F(DispatchTest, TheElixirWithItsTreasureChanceSwitchedOff) {
 // ---------------------------------------------------------------- activate, others
 
 TEST_F(DispatchTest, ActivateFiresTheTriggerThenPrompts) {
-    WindowMgr->Window_Main_Create_Choice_Btn(12, 4, "Pray");
-    WindowMgr->Window_Main_Create_Choice_Btn(12, 99, "Hope");
+    WindowMgr->Window_Main_Create_Choice_Btn(Action::ActivateTrigger, 4, "Pray");
+    WindowMgr->Window_Main_Create_Choice_Btn(Action::ActivateTrigger, 99, "Hope");
     ASSERT_TRUE(Press("Pray"));
     EXPECT_EQ(Since(), "  You take your chances and decide to drink the liquid. \n" + kPrompt);
     ASSERT_TRUE(Press("Hope"));
@@ -503,7 +507,7 @@ TEST_F(DispatchTest, UnknownCategoriesDoNothing) {
 }
 
 TEST_F(DispatchTest, WithNoActionButtonsCountedAPressDoesNothing) {
-    WindowMgr->Window_Main_Create_Choice_Btn(12, 4, "Pray");
+    WindowMgr->Window_Main_Create_Choice_Btn(Action::ActivateTrigger, 4, "Pray");
     WindowMgr->ChoiceBtnNum = 0;
     ASSERT_TRUE(Press("Pray"));
     EXPECT_EQ(Since(), "");
@@ -553,7 +557,7 @@ TEST_F(DispatchTest, DyingOnTheMoveIntoTheExitEndsTheGameOnceWithTheDeathEnding)
     EXPECT_TRUE(Visible(WindowMgr->RestartGameBtn));
 }
 
-class RestartTest : public DispatchTest {};
+class RestartTest : public StartedGameTest {};
 
 TEST_F(RestartTest, EverythingStartsAgainButTheStoryAndTheSections) {
     // A game that changed everything a restart resets.
@@ -561,13 +565,13 @@ TEST_F(RestartTest, EverythingStartsAgainButTheStoryAndTheSections) {
     ASSERT_TRUE(Press("Go East"));
     Entity(1).hp = 4;
     ASSERT_TRUE(Press("Consume"));
-    Roll({32, 1});
+    Roll({32, 1, 1, 1});      // the chance, band 1-29, 10 gold, the one treasure type
     TriggerMgr->Activate(7);  // a treasure: entity 10
     TriggerMgr->checkRoomEntrance(19);
     RoomMgr->EnablePathway(9, 10, 8);
     PlayerMgr->AddFrag(1, 2);
     StoryMgr->addSection(9, "<nine>", 0, "", 0, "", 0, "", 0, "", 0, "", 0, "");
-    StoryMgr->addChoice(1, "Knock", 16, 12, 4, 1);
+    StoryMgr->addChoice(1, "Knock", 16, Action::ActivateTrigger, 4, 1);
     MainPrg->currentSection = 9;
     EntityMgr->SetDead(1, 1);
     Tick();
@@ -581,7 +585,9 @@ TEST_F(RestartTest, EverythingStartsAgainButTheStoryAndTheSections) {
     EXPECT_TRUE(Story().starts_with(before));
     EXPECT_EQ(MemoryBackend::Info(WindowMgr->storyText).caret, 0u);
 
-    EXPECT_EQ(ActionButtons(), (std::vector<Button>{{3, 1, "Go East"}, {7, 4, "Examine Sword"}, {10, 4, "Take Sword"}}));
+    EXPECT_EQ(ActionButtons(), (std::vector<Button>{{Action::East, 1, "Go East"},
+                                                    {Action::Examine, 4, "Examine Sword"},
+                                                    {Action::Take, 4, "Take Sword"}}));
     EXPECT_FALSE(Visible(WindowMgr->RestartGameBtn));
     EXPECT_TRUE(Visible(WindowMgr->ConsumeBtn));
     EXPECT_TRUE(Visible(WindowMgr->InventoryBtn));
@@ -594,10 +600,7 @@ TEST_F(RestartTest, EverythingStartsAgainButTheStoryAndTheSections) {
     EXPECT_EQ(TChoice::_list.size(), 1u);
 
     // Start stock and IDs, as after start-up.
-    std::vector<std::tuple<int32_t, int32_t, int32_t, int32_t>> lines;
-    for (const auto& l : t_inventory::_list) lines.emplace_back(l->id, l->EntityID, l->itemID, l->qty);
-    EXPECT_EQ(lines, (decltype(lines){{1, 1, 8, 10}, {2, 4, 9, 1}, {3, 5, 10, 1}, {4, 6, 11, 1},
-                                      {5, 7, 8, 10}, {6, 8, 12, 1}, {7, 9, 13, 1}}));
+    EXPECT_EQ(StockLines(), kStartStock);
     std::vector<std::pair<int32_t, std::string>> entities;
     for (const auto& e : t_entity::_list) entities.emplace_back(e->id, e->name);
     EXPECT_EQ(entities, (decltype(entities){{1, "Player"}, {2, "Earth Dragon"}, {3, "small bottle"}, {4, "Sword"},
@@ -630,7 +633,7 @@ TEST_F(RestartTest, AfterAWinTheNewGameStartsInRoomSix) {
     Mark();
     Tick();
     EXPECT_EQ(Since(), "");  // no second ending
-    EXPECT_EQ(ActionButtons().front(), (Button{3, 1, "Go East"}));
+    EXPECT_EQ(ActionButtons().front(), (Button{Action::East, 1, "Go East"}));
 }
 
 }  // namespace

@@ -45,19 +45,8 @@ std::vector<EntityFields> AllFields() {
     return all;
 }
 
-std::vector<std::tuple<int32_t, int32_t, int32_t>> StockLines() {
-    std::vector<std::tuple<int32_t, int32_t, int32_t>> lines;
-    for (const auto& l : t_inventory::_list) lines.emplace_back(l->EntityID, l->itemID, l->qty);
-    return lines;
-}
-
-class EntityTest : public GameTest {
+class EntityTest : public StartedGameTest {
 protected:
-    void SetUp() override {
-        GameTest::SetUp();
-        Start();
-    }
-
     // A thing in a room; the values that matter here are the ID and the name.
     static int32_t AddThing(int32_t id, const std::string& name, int32_t room = 6, int32_t team = 0) {
         return EntityMgr->addEntity(id, name, 8, room, 1, "a test thing", "floor", 1, 2, 3, 0, 0, team, 0);
@@ -132,12 +121,6 @@ TEST_F(EntityTest, InitPlacesTheNineStartEntitiesInOrder) {
     }
 }
 
-TEST_F(EntityTest, InitGivesThePlacedThingsTheirStock) {
-    using L = std::tuple<int32_t, int32_t, int32_t>;
-    EXPECT_EQ(StockLines(),
-              (std::vector<L>{{1, 8, 10}, {4, 9, 1}, {5, 10, 1}, {6, 11, 1}, {7, 8, 10}, {8, 12, 1}, {9, 13, 1}}));
-}
-
 TEST_F(EntityTest, StartValuesThroughTheAccessors) {
     EXPECT_EQ(EntityMgr->GetHPByID(1), 6);
     EXPECT_EQ(EntityMgr->GetCurrentWeaponByID(1), 0);
@@ -175,7 +158,7 @@ TEST_F(EntityTest, AddEntityEmptyMakesABlankEnabledRecordAtTheEnd) {
     blank.id = 10;
     blank.isEnabled = 1;
     EXPECT_EQ(Fields(*e), Fields(blank));
-    EXPECT_EQ(StockLines().size(), 7u);
+    EXPECT_EQ(StockLines(), kStartStock);
 }
 
 TEST_F(EntityTest, AddEntityTakesTheValuesGivenWithSixHitPointsAndNoStock) {
@@ -203,7 +186,7 @@ TEST_F(EntityTest, AddEntityTakesTheValuesGivenWithSixHitPointsAndNoStock) {
     EXPECT_EQ(e.isAlerted, 0);
     EXPECT_EQ(e.weapon1ID, 0);
     EXPECT_EQ(e.armor1ID, 0);
-    EXPECT_EQ(StockLines().size(), 7u);
+    EXPECT_EQ(StockLines(), kStartStock);
 
     // A type that the catalogue lacks gives category 0 and nothing else changes.
     const int32_t odd = EntityMgr->addEntity(0, "Oddity", 99, 6, 0, "", "floor", 0, 0, 0, 0, 0, 0, 0);
@@ -226,6 +209,7 @@ TEST_F(EntityTest, CreateEntityByObjectTypeCopiesTheTypeAndGivesOneUnit) {
         {6, "Elixir", 5, 1, 0, 0, 0, 1, 1},
         {11, "Fur cloak", 2, 5, 1, 6, 0, 1, 0},
     };
+    int32_t nextLine = static_cast<int32_t>(kStartStock.size()) + 1;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const size_t linesBefore = StockLines().size();
@@ -253,17 +237,16 @@ TEST_F(EntityTest, CreateEntityByObjectTypeCopiesTheTypeAndGivesOneUnit) {
         EXPECT_EQ(e.weapon1ID, 0);
         EXPECT_EQ(e.armor1ID, 0);
         ASSERT_EQ(StockLines().size(), linesBefore + 1);
-        EXPECT_EQ(StockLines().back(), std::make_tuple(id, c.type, 1));
+        EXPECT_EQ(StockLines().back(), (StockLine{nextLine++, id, c.type, 1}));
     }
 }
 
 TEST_F(EntityTest, CreateEntityByObjectTypeOfAMissingTypeMakesNothing) {
     const std::vector<EntityFields> before = AllFields();
-    const auto linesBefore = StockLines();
     EXPECT_EQ(EntityMgr->CreateEntityByObjectType(14, 6, "floor", 0, 2, 2), 0);
     EXPECT_EQ(EntityMgr->CreateEntityByObjectType(0, 6, "floor", 0, 2, 2), 0);
     EXPECT_EQ(AllFields(), before);
-    EXPECT_EQ(StockLines(), linesBefore);
+    EXPECT_EQ(StockLines(), kStartStock);
 }
 
 // ---------------------------------------------------------------- accessors

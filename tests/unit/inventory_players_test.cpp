@@ -13,38 +13,19 @@
 
 namespace {
 
-// id, owner, object type, quantity
-using Line = std::tuple<int32_t, int32_t, int32_t, int32_t>;
-
-std::vector<Line> Lines() {
-    std::vector<Line> lines;
-    for (const auto& l : t_inventory::_list) lines.emplace_back(l->id, l->EntityID, l->itemID, l->qty);
-    return lines;
-}
-
-const std::vector<Line> kStartLines = {
-    {1, 1, 8, 10}, {2, 4, 9, 1}, {3, 5, 10, 1}, {4, 6, 11, 1}, {5, 7, 8, 10}, {6, 8, 12, 1}, {7, 9, 13, 1},
-};
-
-class InventoryTest : public GameTest {
-protected:
-    void SetUp() override {
-        GameTest::SetUp();
-        Start();
-    }
-};
+class InventoryTest : public StartedGameTest {};
 
 TEST_F(InventoryTest, StartTableHoldsTheSevenLines) {
-    EXPECT_EQ(Lines(), kStartLines);
+    EXPECT_EQ(StockLines(), kStartStock);
     EXPECT_EQ(InventoryMgr->NumInvItems, 7);
 }
 
 TEST_F(InventoryTest, AddingToAnExistingLineMergesIntoTheFirstLine) {
     EXPECT_EQ(InventoryMgr->addInventory(1, 8, 5), 1);
     EXPECT_EQ(InventoryMgr->addInventory(1, 8, -2), 1);
-    std::vector<Line> expected = kStartLines;
+    std::vector<StockLine> expected = kStartStock;
     std::get<3>(expected[0]) = 13;
-    EXPECT_EQ(Lines(), expected);
+    EXPECT_EQ(StockLines(), expected);
     EXPECT_EQ(InventoryMgr->NumInvItems, 7);
     // The food on the table is a line of its own owner, not merged with the player's.
     EXPECT_EQ(InventoryMgr->GetQtyByEntityIDAndItemID(7, 8), 10);
@@ -54,11 +35,11 @@ TEST_F(InventoryTest, ANewOwnerOrTypeGetsANumberedLineAtTheEnd) {
     EXPECT_EQ(InventoryMgr->addInventory(1, 9, 1), 1);    // new type for the player
     EXPECT_EQ(InventoryMgr->addInventory(42, 8, 3), 1);   // an owner that is no entity
     EXPECT_EQ(InventoryMgr->addInventory(1, 99, 0), 1);   // a type that does not exist, quantity 0
-    std::vector<Line> expected = kStartLines;
+    std::vector<StockLine> expected = kStartStock;
     expected.emplace_back(8, 1, 9, 1);
     expected.emplace_back(9, 42, 8, 3);
     expected.emplace_back(10, 1, 99, 0);
-    EXPECT_EQ(Lines(), expected);
+    EXPECT_EQ(StockLines(), expected);
     EXPECT_EQ(InventoryMgr->NumInvItems, 10);
 }
 
@@ -73,12 +54,12 @@ TEST_F(InventoryTest, OnlyTheFirstOfTwoMatchingLinesIsChangedAndRead) {
     t_inventory::_list.push_back(std::move(extra));
 
     InventoryMgr->addInventory(1, 8, 1);
-    EXPECT_EQ(std::get<3>(Lines()[0]), 11);
-    EXPECT_EQ(std::get<3>(Lines().back()), 99);
+    EXPECT_EQ(std::get<3>(StockLines()[0]), 11);
+    EXPECT_EQ(std::get<3>(StockLines().back()), 99);
     EXPECT_EQ(InventoryMgr->GetQtyByEntityIDAndItemID(1, 8), 11);
     EXPECT_EQ(InventoryMgr->ConsumeItmByEntityIDandItemID(1, 8), 1);
-    EXPECT_EQ(std::get<3>(Lines()[0]), 10);
-    EXPECT_EQ(std::get<3>(Lines().back()), 99);
+    EXPECT_EQ(std::get<3>(StockLines()[0]), 10);
+    EXPECT_EQ(std::get<3>(StockLines().back()), 99);
 }
 
 TEST_F(InventoryTest, ConsumingTakesOneUnitAndRemovesTheLineAtZero) {
@@ -88,26 +69,26 @@ TEST_F(InventoryTest, ConsumingTakesOneUnitAndRemovesTheLineAtZero) {
     EXPECT_EQ(InventoryMgr->GetQtyByEntityIDAndItemID(1, 8), 1);
     EXPECT_EQ(InventoryMgr->ConsumeItmByEntityIDandItemID(1, 8), 1);  // the last unit
 
-    std::vector<Line> expected(kStartLines.begin() + 1, kStartLines.end());
-    EXPECT_EQ(Lines(), expected);
+    std::vector<StockLine> expected(kStartStock.begin() + 1, kStartStock.end());
+    EXPECT_EQ(StockLines(), expected);
     EXPECT_EQ(InventoryMgr->GetQtyByEntityIDAndItemID(1, 8), 0);
     EXPECT_EQ(InventoryMgr->ConsumeItmByEntityIDandItemID(1, 8), 0);
 
     // Food found later makes a new line with the next number, at the end.
     InventoryMgr->addInventory(1, 8, 4);
     expected.emplace_back(8, 1, 8, 4);
-    EXPECT_EQ(Lines(), expected);
+    EXPECT_EQ(StockLines(), expected);
 }
 
 TEST_F(InventoryTest, ConsumingRefusesALineBelowOneAndAMissingLine) {
     InventoryMgr->addInventory(30, 8, 0);
     InventoryMgr->addInventory(31, 8, -3);
-    const std::vector<Line> before = Lines();
+    const std::vector<StockLine> before = StockLines();
     EXPECT_EQ(InventoryMgr->ConsumeItmByEntityIDandItemID(30, 8), 0);
     EXPECT_EQ(InventoryMgr->ConsumeItmByEntityIDandItemID(31, 8), 0);
     EXPECT_EQ(InventoryMgr->ConsumeItmByEntityIDandItemID(2, 8), 0);   // the dragon has no line
     EXPECT_EQ(InventoryMgr->ConsumeItmByEntityIDandItemID(1, 9), 0);   // the player has no Sword
-    EXPECT_EQ(Lines(), before);
+    EXPECT_EQ(StockLines(), before);
 }
 
 TEST_F(InventoryTest, HasItemTestsOwnerAndTypeOnSeparateLines) {
@@ -152,7 +133,9 @@ TEST_F(InventoryTest, ShowInventoryOfAThingShowsItsOwnStock) {
 }
 
 struct PointsCase {
+    const char* name;
     int32_t type, qty, points;
+    friend void PrintTo(const PointsCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class InventoryScorePoints : public InventoryTest, public ::testing::WithParamInterface<PointsCase> {};
@@ -164,21 +147,22 @@ TEST_P(InventoryScorePoints, ALineScoresByItsType) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Types, InventoryScorePoints,
-                         ::testing::Values(PointsCase{7, 150, 300},  // Treasure: 2 a gold piece
-                                           PointsCase{7, 1, 2},      //
-                                           PointsCase{8, 10, 10},    // Food: 1 a unit
-                                           PointsCase{8, 0, 0},      //
-                                           PointsCase{9, 1, 65},     // Sword: 10x2 + 5x8 + 5x1
-                                           PointsCase{9, 3, 65},     // once for the line
-                                           PointsCase{10, 1, 95},    // Axe
-                                           PointsCase{11, 1, 85},    // Fur cloak
-                                           PointsCase{11, 0, 85},    //
-                                           PointsCase{6, 1, 0},      // Elixir
-                                           PointsCase{12, 1, 0},     // the sacks
-                                           PointsCase{13, 5, 0},     //
-                                           PointsCase{1, 1, 180},    // the player character's type
-                                           PointsCase{5, 1, 275},    // the Earth-Dragon's type
-                                           PointsCase{99, 7, 0}));   // no such type
+                         ::testing::Values(PointsCase{"Treasure150", 7, 150, 300},  // 2 a gold piece
+                                           PointsCase{"Treasure1", 7, 1, 2},
+                                           PointsCase{"Food10", 8, 10, 10},  // 1 a unit
+                                           PointsCase{"Food0", 8, 0, 0},
+                                           PointsCase{"Sword1", 9, 1, 65},  // 10x2 + 5x8 + 5x1
+                                           PointsCase{"Sword3", 9, 3, 65},  // once for the line
+                                           PointsCase{"Axe", 10, 1, 95},
+                                           PointsCase{"FurCloak1", 11, 1, 85},
+                                           PointsCase{"FurCloak0", 11, 0, 85},
+                                           PointsCase{"Elixir", 6, 1, 0},
+                                           PointsCase{"SackOfFlour", 12, 1, 0},
+                                           PointsCase{"SackOfPotatoes", 13, 5, 0},
+                                           PointsCase{"PlayerCharactersType", 1, 1, 180},
+                                           PointsCase{"EarthDragonsType", 5, 1, 275},
+                                           PointsCase{"NoSuchType", 99, 7, 0}),
+                         CaseName());
 
 TEST_F(InventoryTest, ScorePointsAddUpOverTheOwnersLinesOnly) {
     EXPECT_EQ(InventoryMgr->CalcScorePoints(1), 10);
@@ -196,11 +180,11 @@ TEST_F(InventoryTest, ResetLeavesOnlyThePlayersFoodUntilTheEntitiesAddTheirs) {
     for (int i = 0; i < 10; ++i) InventoryMgr->ConsumeItmByEntityIDandItemID(1, 8);
 
     EXPECT_EQ(InventoryMgr->Reset(), 0);
-    EXPECT_EQ(Lines(), (std::vector<Line>{{1, 1, 8, 10}}));
+    EXPECT_EQ(StockLines(), (std::vector<StockLine>{{1, 1, 8, 10}}));
     EXPECT_EQ(InventoryMgr->NumInvItems, 1);
 
     EntityMgr->Reset();
-    EXPECT_EQ(Lines(), kStartLines);
+    EXPECT_EQ(StockLines(), kStartStock);
     EXPECT_EQ(InventoryMgr->NumInvItems, 7);
 }
 

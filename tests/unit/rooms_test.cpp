@@ -15,6 +15,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <ostream>
 #include <stdexcept>
 #include <string>
 #include <tuple>
@@ -24,25 +25,15 @@ namespace {
 
 std::string Text(int room) { return std::string(RoomText(room)); }
 
-// Every append to the story re-applies the font once: a count of appends.
-int Appends() { return MemoryBackend::Info(WindowMgr->storyText).fontApplications; }
-
 // Where the picture panel's picture was loaded from; "" when none is shown.
 std::string PicturePath() {
     const TPixmap& p = MemoryBackend::Info(WindowMgr->StoryImgPanel).pixmap;
     return p ? static_cast<const MemPixmap&>(*p).path : "";
 }
 
-class RoomTest : public GameTest {
+class RoomTest : public StartedGameTest {
 protected:
-    void SetUp() override {
-        GameTest::SetUp();
-        Start();
-        dice->draws.clear();
-        Mark();
-    }
-
-    // Puts the player into a room as a move would leave it, buttons rebuilt.
+    // The move buttons of a room alone, built on a cleared set of buttons.
     std::vector<Button> MoveButtonsOf(uint16_t room) {
         WindowMgr->Window_Main_Clear_Choice_Btns();
         RoomMgr->GetHints(room);
@@ -152,8 +143,10 @@ TEST_F(RoomTest, ResetThrowsEverythingAwayAndBuildsTheTableAgain) {
 // ---------------------------------------------------------------- move buttons
 
 struct MoveButtonsCase {
+    const char* name;
     uint16_t room;
     std::vector<Button> buttons;
+    friend void PrintTo(const MoveButtonsCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class RoomMoveButtons : public RoomTest, public ::testing::WithParamInterface<MoveButtonsCase> {};
@@ -165,31 +158,44 @@ TEST_P(RoomMoveButtons, OneButtonPerExitInDirectionOrder) {
 INSTANTIATE_TEST_SUITE_P(
     Rooms, RoomMoveButtons,
     ::testing::Values(
-        MoveButtonsCase{5, {{1, 4, "Go North"}, {4, 3, "Go West"}, {5, 15, "Go Up"}, {6, 13, "Go Down"}}},
-        MoveButtonsCase{2, {{1, 1, "Go North"}, {2, 3, "Go South"}, {3, 3, "Go East"}}},
-        MoveButtonsCase{6, {{3, 1, "Go East"}}},
-        MoveButtonsCase{9, {{2, 19, "Go South"}, {6, 8, "Go Down"}}},
-        MoveButtonsCase{13, {{3, 12, "Go East"}, {5, 5, "Go Up"}}},
-        MoveButtonsCase{17, {{1, 18, "Go North"}, {2, 16, "Go South"}, {4, 14, "Go West"}}},
-        MoveButtonsCase{3, {{1, 2, "Go North"}, {3, 5, "Go East"}, {4, 2, "Go West"}}},
-        MoveButtonsCase{11, {}},  // the exit: no way on
-        MoveButtonsCase{0, {}},   // no such room
-        MoveButtonsCase{20, {}}),
-    [](const auto& info) { return "Room" + std::to_string(info.param.room); });
+        MoveButtonsCase{"InnerHallway", 5,
+                        {{Action::North, 4, "Go North"}, {Action::West, 3, "Go West"}, {Action::Up, 15, "Go Up"},
+                         {Action::Down, 13, "Go Down"}}},
+        MoveButtonsCase{"AudienceChamber", 2,
+                        {{Action::North, 1, "Go North"}, {Action::South, 3, "Go South"}, {Action::East, 3, "Go East"}}},
+        MoveButtonsCase{"CastleEntrance", 6, {{Action::East, 1, "Go East"}}},
+        MoveButtonsCase{"TheLift", 9, {{Action::South, 19, "Go South"}, {Action::Down, 8, "Go Down"}}},
+        MoveButtonsCase{"PrisonGuardroom", 13, {{Action::East, 12, "Go East"}, {Action::Up, 5, "Go Up"}}},
+        MoveButtonsCase{"ChambermaidChamber", 17,
+                        {{Action::North, 18, "Go North"}, {Action::South, 16, "Go South"}, {Action::West, 14, "Go West"}}},
+        MoveButtonsCase{"GreatHall", 3,
+                        {{Action::North, 2, "Go North"}, {Action::East, 5, "Go East"}, {Action::West, 2, "Go West"}}},
+        MoveButtonsCase{"TheExitHasNoWayOn", 11, {}},
+        MoveButtonsCase{"NoRoomZero", 0, {}},
+        MoveButtonsCase{"NoRoomTwenty", 20, {}}),
+    CaseName());
 
 // ---------------------------------------------------------------- showing a room
 
 TEST_F(RoomTest, PrefixTextListingAndAttacksReachTheStoryAsOnePiece) {
+    const std::string dragon =
+        "  There is a Earth Dragon here. The Earth Dragon is alerted to your presence.\n\n"
+        "  The Earth Dragon attacks you. *** FIGHTING ***\n\nThe Earth Dragon missed.\n\n"
+        "The Player missed.\n\n";
     Entity(2).isAlerted = 1;
-    Roll({3, 3, 3, 3});  // both strikes miss
-    const int before = Appends();
+    Roll({3, 3, 3, 3});  // the dragon's strike and the player's: attack 3 against defence 3, both miss
+    int before = Appends();
     EXPECT_EQ(RoomMgr->displayRoom("Prefix. ", 17), 0);
-    EXPECT_EQ(Since(), "Prefix. " + Text(17) +
-                           "  There is a Earth Dragon here. The Earth Dragon is alerted to your presence.\n\n"
-                           "  The Earth Dragon attacks you. *** FIGHTING ***\n\nThe Earth Dragon missed.\n\n"
-                           "The Player missed.\n\n" +
-                           kPrompt);
+    EXPECT_EQ(Since(), "Prefix. " + Text(17) + dragon + kPrompt);
     EXPECT_EQ(Appends() - before, 2) << "the room as one piece, then the prompt";
+
+    // The exit room has no prompt to follow: what is left is the one piece.
+    Entity(2).roomNum = 11;
+    Roll({3, 3, 3, 3});
+    before = Appends();
+    RoomMgr->displayRoom("Prefix. ", 11);
+    EXPECT_EQ(Since(), "Prefix. " + Text(11) + dragon);
+    EXPECT_EQ(Appends() - before, 1) << "the room as one piece";
 }
 
 TEST_F(RoomTest, TheSurvivalCheckFollowsTheRoomAndPrecedesThePrompt) {
@@ -228,22 +234,24 @@ TEST_F(RoomTest, TheExitRoomGetsNoPrompt) {
     const int before = Appends();
     RoomMgr->displayRoom("", 11);
     EXPECT_EQ(Since(), Text(11) + "\n");
-    EXPECT_EQ(Appends() - before, 1);
+    EXPECT_EQ(Appends() - before, 1) << "the room as one piece, and nothing after it";
 }
 
 TEST_F(RoomTest, ARoomNumberThatNoRoomHasShowsNothingAtAll) {
     Entity(1).hp = 1;  // a survival check would draw a roll
+    const int before = Appends();
     for (uint16_t room : std::initializer_list<uint16_t>{0, 20, 65535}) {
         EXPECT_EQ(RoomMgr->displayRoom("Prefix. ", room), 0);
         EXPECT_EQ(Since(), "") << room;
     }
+    EXPECT_EQ(Appends(), before) << "not even an empty append";
     EXPECT_TRUE(dice->draws.empty());
     EXPECT_EQ(Entity(1).hp, 1);
 }
 
 TEST_F(RoomTest, AlertCreaturesAttackInListOrderWhateverTheirOtherFlags) {
-    // Fighters as strong as the player: with the low bound on every roll all
-    // strikes tie, and a tie is a miss.
+    // Fighters as strong as the player, so every strike draws 3..18 for attack
+    // and defence alike.
     auto creature = [](const char* name, int32_t team, uint8_t alert) {
         const int32_t id = EntityMgr->addEntity(0, name, 2, 16, 0, "A foe.", "floor", 18, 18, 18, 0, 0, team, 2);
         Entity(id).isAlerted = alert;
@@ -254,11 +262,16 @@ TEST_F(RoomTest, AlertCreaturesAttackInListOrderWhateverTheirOtherFlags) {
     creature("Squire", 3, 1);                       // not a monster
     creature("Sleeper", 2, 2);                      // alert flag must be exactly 1
     creature("Troll", 2, 1);
+    // Each of the three fights: the creature's strike and the player's
+    // counter-strike, each attack 3 against defence 3, a tie and so a miss.
+    Roll({3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3});
     EXPECT_EQ(EntityMgr->DoNPCActions(16),
               "  The Ghoul attacks you. *** FIGHTING ***\n\nThe Ghoul missed.\n\nThe Player missed.\n\n"
               "  The Wraith attacks you. *** FIGHTING ***\n\nThe Wraith missed.\n\nThe Player missed.\n\n"
               "  The Troll attacks you. *** FIGHTING ***\n\nThe Troll missed.\n\nThe Player missed.\n\n");
+    EXPECT_EQ(dice->draws, Draws(12, {3, 18}));
     EXPECT_EQ(EntityMgr->DoNPCActions(15), "");
+    EXPECT_EQ(dice->draws.size(), 12u);
 }
 
 TEST_F(RoomPictureTest, EveryRoomShowsItsOwnPicture) {
@@ -308,9 +321,10 @@ struct Thing {
 };
 
 struct ListingCase {
-    const char* what;
+    const char* name;
     std::vector<Thing> things;
     std::string listing;
+    friend void PrintTo(const ListingCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class RoomListing : public RoomTest, public ::testing::WithParamInterface<ListingCase> {};
@@ -346,13 +360,13 @@ INSTANTIATE_TEST_SUITE_P(
         ListingCase{"AnyNonZeroTakeAndAlertFlagCounts",
                     {{"Gem", 2, "floor"}, {"Imp", 0, "floor", 3, 2}},
                     "  There is a Gem on the floor. The Imp is alerted to your presence.\n\n"},
-        ListingCase{"ThePlayersTeamGetsNoAlertSentence", {{"Squire", 0, "floor", 1, 1}}, "  There is a Squire here. \n\n"},
-        ListingCase{"DisabledThingsTakeNoPart",
-                    {{"ghost", 0, "floor", 2, 1, 0}, {"rock"}},
-                    "  There is a rock here. \n\n"},
+        ListingCase{
+            "ThePlayersTeamGetsNoAlertSentence", {{"Squire", 0, "floor", 1, 1}}, "  There is a Squire here. \n\n"},
+        ListingCase{
+            "DisabledThingsTakeNoPart", {{"ghost", 0, "floor", 2, 1, 0}, {"rock"}}, "  There is a rock here. \n\n"},
         ListingCase{"OnlyDisabledThings", {{"ghost", 1, "floor", 0, 0, 0}}, "\n"},
         ListingCase{"EnabledMustBeExactlyOne", {{"ghost", 1, "floor", 0, 0, 2}}, "\n"}),
-    [](const auto& info) { return std::string(info.param.what); });
+    CaseName());
 
 TEST_F(RoomTest, StartRoomsListTheirThings) {
     const std::pair<int32_t, std::string> rooms[] = {
@@ -377,9 +391,10 @@ TEST_F(RoomTest, ThePlayerIsNeverListed) {
 // ---------------------------------------------------------------- moving
 
 struct MoveCase {
-    const char* what;
+    const char* name;
     uint16_t from, direction, to;
     std::string moveText;
+    friend void PrintTo(const MoveCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class MoveTest : public RoomTest, public ::testing::WithParamInterface<MoveCase> {};
@@ -396,17 +411,19 @@ TEST_P(MoveTest, MoveTextThenTheRoomThenThePlayerFollows) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Directions, MoveTest,
-                         ::testing::Values(MoveCase{"North", 2, 1, 1, "You proceed north.\n\n"},
-                                           MoveCase{"South", 17, 2, 16, "You go south.\n\n"},
-                                           MoveCase{"East", 6, 3, 1, "You decide to go east.\n\n"},
-                                           MoveCase{"West", 19, 4, 16, "Go west.\n\n"},
-                                           MoveCase{"Up", 13, 5, 5, "Going up.\n\n"},
-                                           MoveCase{"Down", 15, 6, 5, "Going down.\n\n"}),
-                         [](const auto& info) { return std::string(info.param.what); });
+                         ::testing::Values(MoveCase{"North", 2, Action::North, 1, "You proceed north.\n\n"},
+                                           MoveCase{"South", 17, Action::South, 16, "You go south.\n\n"},
+                                           MoveCase{"East", 6, Action::East, 1, "You decide to go east.\n\n"},
+                                           MoveCase{"West", 19, Action::West, 16, "Go west.\n\n"},
+                                           MoveCase{"Up", 13, Action::Up, 5, "Going up.\n\n"},
+                                           MoveCase{"Down", 15, Action::Down, 5, "Going down.\n\n"}),
+                         CaseName());
 
 TEST_F(RoomTest, NoExitOrNoDirectionDoesNothing) {
     const std::string story = Story();
-    for (uint16_t direction : std::initializer_list<uint16_t>{1, 2, 4, 5, 6, 0, 7, 65535}) {
+    // Every direction but east, and codes that are no direction at all.
+    for (uint16_t direction : std::initializer_list<uint16_t>{Action::North, Action::South, Action::West, Action::Up,
+                                                              Action::Down, 0, Action::Examine, 65535}) {
         EXPECT_EQ(RoomMgr->ChangeRoom(direction), 0) << direction;
         EXPECT_EQ(MainPrg->currentRm, 6);
         EXPECT_EQ(Entity(1).roomNum, 6);
@@ -417,14 +434,15 @@ TEST_F(RoomTest, NoExitOrNoDirectionDoesNothing) {
 TEST_F(RoomTest, NoMoveFromTheExitOrFromARoomThatDoesNotExist) {
     for (uint16_t room : std::initializer_list<uint16_t>{11, 0, 20}) {
         MainPrg->currentRm = room;
-        for (uint16_t direction = 1; direction <= 6; ++direction) EXPECT_EQ(RoomMgr->ChangeRoom(direction), 0);
+        for (uint16_t direction = Action::North; direction <= Action::Down; ++direction)
+            EXPECT_EQ(RoomMgr->ChangeRoom(direction), 0);
         EXPECT_EQ(MainPrg->currentRm, room);
     }
     EXPECT_EQ(Since(), "");
 }
 
 TEST_F(RoomTest, TheFirstMoveOfAGame) {
-    EXPECT_EQ(RoomMgr->ChangeRoom(3), 1);
+    EXPECT_EQ(RoomMgr->ChangeRoom(Action::East), 1);
     EXPECT_EQ(Since(), "You decide to go east.\n\n" + Text(1) + "\n" + kPrompt);
     EXPECT_EQ(MainPrg->currentRm, 1);
     EXPECT_EQ(Entity(1).roomNum, 1);
@@ -432,7 +450,7 @@ TEST_F(RoomTest, TheFirstMoveOfAGame) {
 
 TEST_F(RoomTest, MovingIntoTheExitShowsItWithoutAPrompt) {
     Enter(10);
-    EXPECT_EQ(RoomMgr->ChangeRoom(3), 1);
+    EXPECT_EQ(RoomMgr->ChangeRoom(Action::East), 1);
     EXPECT_EQ(Since(), "You decide to go east.\n\n" + Text(11) + "\n");
     EXPECT_EQ(MainPrg->currentRm, 11);
     EXPECT_EQ(Entity(1).roomNum, 11);
@@ -440,7 +458,7 @@ TEST_F(RoomTest, MovingIntoTheExitShowsItWithoutAPrompt) {
 
 TEST_F(RoomTest, TheMoveFollowsTheCurrentRoomNotThePlayersEntity) {
     EntityMgr->setRoomNum(1, 12);  // out of step with the current room 6
-    EXPECT_EQ(RoomMgr->ChangeRoom(3), 1);
+    EXPECT_EQ(RoomMgr->ChangeRoom(Action::East), 1);
     EXPECT_EQ(MainPrg->currentRm, 1);
     EXPECT_EQ(Entity(1).roomNum, 1);
 }
@@ -449,19 +467,23 @@ TEST_F(RoomTest, TheMoveFollowsTheCurrentRoomNotThePlayersEntity) {
 
 TEST_F(RoomTest, APathwayGivesTheRoomAnUpExit) {
     EXPECT_EQ(RoomMgr->EnablePathway(9, 10, 8), 0);
-    EXPECT_EQ(MoveButtonsOf(9), (std::vector<Button>{{2, 19, "Go South"}, {5, 10, "Go Up"}, {6, 8, "Go Down"}}));
+    EXPECT_EQ(MoveButtonsOf(9),
+              (std::vector<Button>{
+                  {Action::South, 19, "Go South"}, {Action::Up, 10, "Go Up"}, {Action::Down, 8, "Go Down"}}));
     Enter(9);
     Roll({100});  // room 10's creature chance fails
-    EXPECT_EQ(RoomMgr->ChangeRoom(5), 1);
+    EXPECT_EQ(RoomMgr->ChangeRoom(Action::Up), 1);
     EXPECT_EQ(Since(), "Going up.\n\n" + Text(10) + "\n" + kPrompt);
     EXPECT_EQ(MainPrg->currentRm, 10);
 }
 
 TEST_F(RoomTest, APathwayToZeroClosesTheUpExit) {
     RoomMgr->EnablePathway(5, 0, 8);
-    EXPECT_EQ(MoveButtonsOf(5), (std::vector<Button>{{1, 4, "Go North"}, {4, 3, "Go West"}, {6, 13, "Go Down"}}));
+    EXPECT_EQ(MoveButtonsOf(5),
+              (std::vector<Button>{
+                  {Action::North, 4, "Go North"}, {Action::West, 3, "Go West"}, {Action::Down, 13, "Go Down"}}));
     Enter(5);
-    EXPECT_EQ(RoomMgr->ChangeRoom(5), 0);
+    EXPECT_EQ(RoomMgr->ChangeRoom(Action::Up), 0);
 }
 
 TEST_F(RoomTest, OnlyCodeEightOpensAPathwayAndOnlyInARoomThatExists) {
@@ -474,7 +496,7 @@ TEST_F(RoomTest, APathwayHoldsUntilTheRoomsAreReset) {
     RoomMgr->EnablePathway(9, 10, 8);
     RoomMgr->Reset();
     EXPECT_EQ(Room(9).u, 0);
-    EXPECT_EQ(MoveButtonsOf(9), (std::vector<Button>{{2, 19, "Go South"}, {6, 8, "Go Down"}}));
+    EXPECT_EQ(MoveButtonsOf(9), (std::vector<Button>{{Action::South, 19, "Go South"}, {Action::Down, 8, "Go Down"}}));
 }
 
 }  // namespace

@@ -23,10 +23,6 @@ std::size_t CodePoints(std::string_view s) {
     return n;
 }
 
-bool StartsWith(std::string_view s, std::string_view p) { return s.substr(0, p.size()) == p; }
-bool EndsWith(std::string_view s, std::string_view p) {
-    return s.size() >= p.size() && s.substr(s.size() - p.size()) == p;
-}
 std::size_t Count(std::string_view s, std::string_view what) {
     std::size_t n = 0;
     for (auto at = s.find(what); at != std::string_view::npos; at = s.find(what, at + what.size())) ++n;
@@ -75,11 +71,11 @@ TEST(TextsTest, EveryRoomTextHasItsOpeningLengthAndLayout) {
         const std::string_view t = RoomText(c.id);
         EXPECT_EQ(CodePoints(t), c.length);
         const std::string_view lead = c.indented ? "  " : "";
-        EXPECT_TRUE(StartsWith(t, std::string(lead) + std::string(c.opening))) << t;
+        EXPECT_TRUE(t.starts_with(std::string(lead) + std::string(c.opening))) << t;
         EXPECT_NE(t.substr(lead.size(), 1), " ");  // exactly the lead, no more
-        ASSERT_TRUE(EndsWith(t, "\n"));
+        ASSERT_TRUE(t.ends_with("\n"));
         EXPECT_EQ(t.find('\n'), t.size() - 1) << "one paragraph";
-        EXPECT_EQ(EndsWith(t, " \n"), c.blankBeforeEnd);
+        EXPECT_EQ(t.ends_with(" \n"), c.blankBeforeEnd);
     }
 }
 
@@ -96,13 +92,13 @@ TEST(TextsTest, NumbersThatNameNoRoomGiveNoText) {
 TEST(TextsTest, StoryIntroHasCreditsFourStoryParagraphsAndTheSendOff) {
     const std::string_view t = StoryIntroText();
     EXPECT_EQ(CodePoints(t), 1819u);
-    EXPECT_TRUE(StartsWith(t, "\n\nGAME INTRODUCTION\n\n  "));
+    EXPECT_TRUE(t.starts_with("\n\nGAME INTRODUCTION\n\n  "));
 
     const std::string_view storyHead = "\n\nSTORY INTRODUCTION\n\n  ";
     const std::string_view sendOff = "\n\nAnd so your adventure begins...\n";
     const auto storyAt = t.find(storyHead);
     ASSERT_NE(storyAt, std::string_view::npos);
-    ASSERT_TRUE(EndsWith(t, sendOff));
+    ASSERT_TRUE(t.ends_with(sendOff));
 
     const std::string_view credits = t.substr(0, storyAt);
     EXPECT_NE(credits.find("\u2018Thornvale\u2019"), std::string_view::npos);
@@ -110,18 +106,18 @@ TEST(TextsTest, StoryIntroHasCreditsFourStoryParagraphsAndTheSendOff) {
 
     const std::string_view story = t.substr(storyAt + storyHead.size(),
                                             t.size() - sendOff.size() - storyAt - storyHead.size());
-    EXPECT_TRUE(StartsWith(story, "This Adventure, THORNVALE"));
+    EXPECT_TRUE(story.starts_with("This Adventure, THORNVALE"));
     EXPECT_EQ(Count(story, "\n"), 3u);
     EXPECT_EQ(Count(story, "\n  "), 3u) << "each later paragraph indented by two blanks";
-    EXPECT_TRUE(EndsWith(story, "...")) << "the fourth paragraph trails off";
+    EXPECT_TRUE(story.ends_with("...")) << "the fourth paragraph trails off";
 }
 
 TEST(TextsTest, BasicHelpHasFourParagraphsAndClosesWithTheHelpHint) {
     const std::string_view t = BasicHelpText();
     EXPECT_EQ(CodePoints(t), 753u);
     const std::string_view head = "\nBASIC INSTRUCTIONS\n\n";
-    ASSERT_TRUE(StartsWith(t, head));
-    ASSERT_TRUE(EndsWith(t, "Enter HELP in the textbox below for more specific help and examples.\n"));
+    ASSERT_TRUE(t.starts_with(head));
+    ASSERT_TRUE(t.ends_with("Enter HELP in the textbox below for more specific help and examples.\n"));
 
     const std::string_view body = t.substr(head.size(), t.size() - head.size() - 1);
     EXPECT_EQ(Count(body, "\n\n"), 3u);
@@ -147,8 +143,8 @@ TEST(TextsTest, TriggerStoriesAreSingleIndentedParagraphs) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(CodePoints(c.text), c.length);
-        EXPECT_TRUE(StartsWith(c.text, c.opening));
-        ASSERT_TRUE(EndsWith(c.text, "\n"));
+        EXPECT_TRUE(c.text.starts_with(c.opening));
+        ASSERT_TRUE(c.text.ends_with("\n"));
         EXPECT_EQ(c.text.find('\n'), c.text.size() - 1);
     }
     EXPECT_NE(DragonStoryText().find(", And "), std::string_view::npos);
@@ -163,13 +159,13 @@ TEST(TextsTest, CreatureDescriptionsOpenAsWrittenAndStayOnOneLine) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_TRUE(StartsWith(c.text, c.opening));
+        EXPECT_TRUE(c.text.starts_with(c.opening));
         EXPECT_EQ(c.text.find_first_of("\r\n"), std::string_view::npos);
         EXPECT_NEAR(static_cast<double>(CodePoints(c.text)), static_cast<double>(c.length), 20.0);
     }
-    EXPECT_TRUE(EndsWith(MaldemerDescription(), ". "));
-    EXPECT_TRUE(EndsWith(WerewolfDescription(), "."));
-    EXPECT_TRUE(EndsWith(FleshgorgerDescription(), "."));
+    EXPECT_TRUE(MaldemerDescription().ends_with(". "));
+    EXPECT_TRUE(WerewolfDescription().ends_with("."));
+    EXPECT_TRUE(FleshgorgerDescription().ends_with("."));
 }
 
 }  // namespace

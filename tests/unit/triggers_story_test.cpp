@@ -13,37 +13,16 @@
 #include "world/t_EntityMgr.h"
 #include "world/t_RoomMgr.h"
 
-#include <stdexcept>
+#include <iterator>
+#include <ostream>
 #include <string>
 #include <tuple>
-#include <utility>
 #include <vector>
 
 namespace {
 
-int32_t UpExitOf(int32_t room) {
-    for (const auto& r : t_room::_list)
-        if (r->id == room) return r->u;
-    return -1;
-}
-
-// Characters, not bytes: the texts may hold typographic punctuation.
-size_t Characters(const std::string& s) {
-    size_t n = 0;
-    for (unsigned char c : s)
-        if ((c & 0xC0) != 0x80) ++n;
-    return n;
-}
-
-class TriggerTest : public GameTest {
+class TriggerTest : public StartedGameTest {
 protected:
-    void SetUp() override {
-        GameTest::SetUp();
-        Start();
-        dice->draws.clear();
-        Mark();
-    }
-
     // A trigger of our own, enabled unless told otherwise.
     void Add(uint16_t id, uint16_t room, uint16_t category, int32_t target, int32_t targetValue, uint8_t persistent,
              uint8_t entry, const std::string& text = "", uint8_t enabled = 1) {
@@ -88,20 +67,6 @@ void ExpectTheTriggerTable() {
 
 TEST_F(TriggerTest, SeventeenTriggersInLoadOrderAllEnabled) { ExpectTheTriggerTable(); }
 
-TEST_F(TriggerTest, TheLiftAndDragonTextsOpenAsWrittenInOneParagraph) {
-    const std::pair<std::string, std::pair<const char*, size_t>> texts[] = {
-        {std::string(LiftStoryText()), {"  As the lift comes to rest on the bottom floor,", 181}},
-        {std::string(DragonStoryText()), {"  As you enter the room your attention is caught by the steady thumping", 212}},
-    };
-    for (const auto& [text, expected] : texts) {
-        EXPECT_TRUE(text.starts_with(expected.first)) << text;
-        EXPECT_EQ(Characters(text), expected.second) << text;
-        EXPECT_TRUE(text.ends_with("\n")) << text;
-        EXPECT_EQ(text.find('\n'), text.size() - 1) << "one paragraph: " << text;
-    }
-    EXPECT_NE(std::string(DragonStoryText()).find(", And"), std::string::npos);
-}
-
 // ---------------------------------------------------------------- entrances
 
 TEST_F(TriggerTest, RoomSeventeenTellsOfTheDragonAndWakesItOnlyTheFirstTime) {
@@ -118,8 +83,8 @@ TEST_F(TriggerTest, RoomSeventeenTellsOfTheDragonAndWakesItOnlyTheFirstTime) {
 
 TEST_F(TriggerTest, TheDragonIsAwakeWhenRoomSeventeenIsShown) {
     Enter(18);
-    Roll({3, 3, 3, 3});  // both strikes miss
-    ASSERT_EQ(RoomMgr->ChangeRoom(2), 1);
+    Roll({3, 3, 3, 3});  // the dragon's strike and the player's: attack 3 against defence 3, both miss
+    ASSERT_EQ(RoomMgr->ChangeRoom(Action::South), 1);
     EXPECT_EQ(Since(), "You go south.\n\n" + std::string(DragonStoryText()) + std::string(RoomText(17)) +
                            "  There is a Earth Dragon here. The Earth Dragon is alerted to your presence.\n\n"
                            "  The Earth Dragon attacks you. *** FIGHTING ***\n\nThe Earth Dragon missed.\n\n"
@@ -128,12 +93,13 @@ TEST_F(TriggerTest, TheDragonIsAwakeWhenRoomSeventeenIsShown) {
 }
 
 TEST_F(TriggerTest, TheWokenDragonAttacksOnEveryLaterEntranceWithoutItsStory) {
+    // At each entrance both strikes miss, attack 3 against defence 3.
     Enter(18);
     Roll({3, 3, 3, 3});
-    ASSERT_EQ(RoomMgr->ChangeRoom(2), 1);
+    ASSERT_EQ(RoomMgr->ChangeRoom(Action::South), 1);
     Enter(14);
     Roll({3, 3, 3, 3});
-    ASSERT_EQ(RoomMgr->ChangeRoom(3), 1);
+    ASSERT_EQ(RoomMgr->ChangeRoom(Action::East), 1);
     EXPECT_EQ(Since(), "You decide to go east.\n\n" + std::string(RoomText(17)) +
                            "  There is a Earth Dragon here. The Earth Dragon is alerted to your presence.\n\n"
                            "  The Earth Dragon attacks you. *** FIGHTING ***\n\nThe Earth Dragon missed.\n\n"
@@ -223,23 +189,26 @@ TEST_F(TriggerTest, AnyNonZeroPersistentFlagKeepsATriggerFiring) {
 // ---------------------------------------------------------------- effects
 
 struct ChanceCase {
-    const char* what;
+    const char* name;
     int32_t trigger;
     int32_t roll;
     bool brings;
+    friend void PrintTo(const ChanceCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class TriggerCreatureChance : public TriggerTest, public ::testing::WithParamInterface<ChanceCase> {};
 
 TEST_P(TriggerCreatureChance, ACreatureComesOnlyBelowTheBound) {
+    const ChanceCase& c = GetParam();
     const size_t before = t_entity::_list.size();
-    Roll({GetParam().roll});
-    TriggerMgr->Activate(GetParam().trigger);
-    ASSERT_FALSE(dice->draws.empty());
-    EXPECT_EQ(dice->draws.front(), std::make_pair(1, 100));
-    // Unscripted, the type pick falls on the werewolf.
-    EXPECT_EQ(Since(), GetParam().brings ? "A Ferocious werewolf appears!\n\n" : "");
-    EXPECT_EQ(t_entity::_list.size(), before + (GetParam().brings ? 1 : 0));
+    Roll({c.roll});
+    // A creature that comes: the first of the four types, the werewolf; its
+    // alert roll 5 against the player's 9 leaves it unaware.
+    if (c.brings) Roll({1, 5, 9});
+    TriggerMgr->Activate(c.trigger);
+    EXPECT_EQ(dice->draws, c.brings ? (Draws{{1, 100}, {1, 4}, {3, 18}, {3, 18}}) : (Draws{{1, 100}}));
+    EXPECT_EQ(Since(), c.brings ? "A Ferocious werewolf appears!\n\n" : "");
+    EXPECT_EQ(t_entity::_list.size(), before + (c.brings ? 1 : 0));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -249,7 +218,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ChanceCase{"UpperHallway49", 11, 49, true}, ChanceCase{"UpperHallway50", 11, 50, false},
                       ChanceCase{"Vestibule99", 15, 99, true}, ChanceCase{"Vestibule100", 15, 100, false},
                       ChanceCase{"Kitchen24", 17, 24, true}, ChanceCase{"Kitchen25", 17, 25, false}),
-    [](const auto& info) { return std::string(info.param.what); });
+    CaseName());
 
 TEST_F(TriggerTest, ABoundOfOneOrLessNeverBringsACreature) {
     Add(60, 16, 13, 8, 1, 1, 1);
@@ -264,33 +233,36 @@ TEST_F(TriggerTest, ABoundOfOneOrLessNeverBringsACreature) {
 class TriggerTreasureChance : public TriggerTest, public ::testing::WithParamInterface<ChanceCase> {};
 
 TEST_P(TriggerTreasureChance, TreasureComesOnThirtyTwoOrLess) {
+    const ChanceCase& c = GetParam();
     Enter(2);
     const size_t before = t_entity::_list.size();
-    // Band 1: the gold is drawn from 1 to 6, unscripted 1: 10 gold pieces.
-    Roll({GetParam().roll, 1});
-    TriggerMgr->Activate(GetParam().trigger);
-    EXPECT_EQ(Since(), GetParam().brings ? "Treasure appears worth 10 gold pieces!\n\n" : "");
-    EXPECT_EQ(t_entity::_list.size(), before + (GetParam().brings ? 1 : 0));
-    if (GetParam().brings) EXPECT_EQ(Entity(10).roomNum, 2);
+    Roll({c.roll});
+    // Treasure that comes: band 1, so the gold is drawn from 1 to the level
+    // (1) plus 5, here 1: 10 gold pieces; then the one treasure type.
+    if (c.brings) Roll({1, 1, 1});
+    TriggerMgr->Activate(c.trigger);
+    EXPECT_EQ(dice->draws, c.brings ? (Draws{{1, 100}, {1, 100}, {1, 6}, {1, 1}}) : (Draws{{1, 100}}));
+    EXPECT_EQ(Since(), c.brings ? "Treasure appears worth 10 gold pieces!\n\n" : "");
+    EXPECT_EQ(t_entity::_list.size(), before + (c.brings ? 1 : 0));
+    if (c.brings) EXPECT_EQ(Entity(10).roomNum, 2);
 }
 
-INSTANTIATE_TEST_SUITE_P(Bounds, TriggerTreasureChance,
-                         ::testing::Values(ChanceCase{"MeetingRoom32", 5, 32, true},
-                                           ChanceCase{"MeetingRoom33", 5, 33, false},
-                                           ChanceCase{"AudienceChamber1", 7, 1, true},
-                                           ChanceCase{"AudienceChamber32", 7, 32, true},
-                                           ChanceCase{"AudienceChamber33", 7, 33, false},
-                                           ChanceCase{"StoreRoom32", 16, 32, true},
-                                           ChanceCase{"StoreRoom100", 16, 100, false}),
-                         [](const auto& info) { return std::string(info.param.what); });
+INSTANTIATE_TEST_SUITE_P(
+    Bounds, TriggerTreasureChance,
+    ::testing::Values(ChanceCase{"MeetingRoom32", 5, 32, true}, ChanceCase{"MeetingRoom33", 5, 33, false},
+                      ChanceCase{"AudienceChamber1", 7, 1, true}, ChanceCase{"AudienceChamber32", 7, 32, true},
+                      ChanceCase{"AudienceChamber33", 7, 33, false}, ChanceCase{"StoreRoom32", 16, 32, true},
+                      ChanceCase{"StoreRoom100", 16, 100, false}),
+    CaseName());
 
 TEST_F(TriggerTest, TheTreasureChanceIsFixedAndTheSecondValueIsTheLevel) {
     Add(60, 16, 12, 4, 90, 1, 1);
     Roll({33});
     TriggerMgr->Activate(60);
     EXPECT_EQ(Since(), "");
-    // Level 90 in the lowest band: gold from 1 to 95, times 10.
-    Roll({32, 1, 95});
+    // Level 90 in the lowest band: gold from 1 to 95, times 10; then the one
+    // treasure type.
+    Roll({32, 1, 95, 1});
     TriggerMgr->Activate(60);
     EXPECT_EQ(Since(), "Treasure appears worth 950 gold pieces!\n\n");
     EXPECT_EQ(dice->draws, (Draws{{1, 100}, {1, 100}, {1, 100}, {1, 95}, {1, 1}}));
@@ -298,14 +270,16 @@ TEST_F(TriggerTest, TheTreasureChanceIsFixedAndTheSecondValueIsTheLevel) {
 
 TEST_F(TriggerTest, ActivatingIgnoresTheRoomAndTheEntryFlag) {
     // Trigger 7 belongs to room 2: asked for by ID it places its treasure in
-    // the current room.
-    Roll({32, 1});
+    // the current room. Its chance 32, band 1, gold 1 of 1..6, the one
+    // treasure type; the two story triggers draw nothing.
+    Roll({32, 1, 1, 1});
     TriggerMgr->Activate(7);
     TriggerMgr->Activate(4);
     TriggerMgr->Activate(2);
     EXPECT_EQ(Since(), "Treasure appears worth 10 gold pieces!\n\n  You take your chances and decide to drink the "
                        "liquid. \n" +
                            std::string(DragonStoryText()));
+    EXPECT_EQ(dice->draws, (Draws{{1, 100}, {1, 100}, {1, 6}, {1, 1}}));
     EXPECT_EQ(Entity(10).roomNum, 6);
     // Asking does not disable: only an entrance or Disable does.
     EXPECT_EQ(Trigger(2).isEnabled, 1);
@@ -313,10 +287,11 @@ TEST_F(TriggerTest, ActivatingIgnoresTheRoomAndTheEntryFlag) {
 }
 
 struct WoundCase {
-    const char* what;
+    const char* name;
     int32_t trigger;
     int32_t hpBefore;
     std::string word;
+    friend void PrintTo(const WoundCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class TriggerWound : public TriggerTest, public ::testing::WithParamInterface<WoundCase> {};
@@ -341,7 +316,7 @@ INSTANTIATE_TEST_SUITE_P(Events, TriggerWound,
                                            WoundCase{"GhostAtOne", 14, 1, "dead"},
                                            WoundCase{"SpiderAtMinusTwo", 13, -2, "dead"},
                                            WoundCase{"GhostAfterTheElixir", 14, 8, "not wounded"}),
-                         [](const auto& info) { return std::string(info.param.what); });
+                         CaseName());
 
 TEST_F(TriggerTest, AWoundEventOtherThanGhostOrSpiderDoesNothing) {
     Add(60, 16, 14, 3, 0, 1, 1);
@@ -355,7 +330,7 @@ TEST_F(TriggerTest, AWoundEventOtherThanGhostOrSpiderDoesNothing) {
 TEST_F(TriggerTest, APathwayTriggerOpensAnUpExitOnEntrance) {
     Add(60, 16, 8, 9, 10, 0, 1);
     TriggerMgr->checkRoomEntrance(16);
-    EXPECT_EQ(UpExitOf(9), 10);
+    EXPECT_EQ(Room(9).u, 10);
     EXPECT_EQ(Since(), "");
     EXPECT_EQ(Trigger(60).isEnabled, 0);
 }
@@ -394,21 +369,36 @@ TEST_F(TriggerTest, AChainFiresItsTargetAndSwitchesItselfOff) {
     EXPECT_EQ(Since(), "<chained><chained>");
 }
 
-TEST_F(TriggerTest, AChainOfPersistentTriggersThatLeadsBackIntoItselfEnds) {
+TEST_F(TriggerTest, AChainThatComesBackAfterASwitchOffRunsAsWritten) {
+    Add(20, 16, 10, 21, 0, 1, 0);
+    Add(21, 16, 10, 20, 0, 0, 0);
+    Add(21, 16, 1, 0, 0, 1, 0, "X");
+    // 20 asks for 21; the first 21 switches itself off and asks for 20,
+    // which asks for 21 again: now only the second 21 runs. Back in the
+    // first walk of 21, the second 21 runs once more.
+    TriggerMgr->Activate(20);
+    EXPECT_EQ(Since(), "XX");
+    EXPECT_EQ(Trigger(20).isEnabled, 1);
+    EXPECT_EQ(TTrigger::_list.back()->isEnabled, 1);
+    TriggerMgr->Activate(20);
+    EXPECT_EQ(Since(), "X");
+}
+
+TEST_F(TriggerTest, ACycleOfPersistentChainsIsCutWhereItWouldRepeatForEver) {
     Add(70, 16, 10, 71, 0, 1, 1);
     Add(71, 16, 10, 70, 0, 1, 0);
     Add(70, 16, 1, 0, 0, 1, 0, "<70>");
     Add(71, 16, 1, 0, 0, 1, 0, "<71>");
+    // 70 leads to 71, which asks for 70 again with nothing switched off:
+    // that walk would repeat the first for ever, so it is not made. Then
+    // 71's text, then the rest of the first walk.
     TriggerMgr->Activate(70);
-    // 70 leads to 71, which leads back to 70: the chain trigger already
-    // running is not run again, but 70's other trigger is; then 71's text,
-    // then the rest of the first walk.
-    EXPECT_EQ(Since(), "<70><71><70>");
+    EXPECT_EQ(Since(), "<71><70>");
     TriggerMgr->checkRoomEntrance(16);
-    EXPECT_EQ(Since(), "<70><71><70>");
+    EXPECT_EQ(Since(), "<71><70>");
     // The cut lasts only while the chain runs.
     TriggerMgr->Activate(71);
-    EXPECT_EQ(Since(), "<71><70><71>");
+    EXPECT_EQ(Since(), "<70><71>");
 }
 
 TEST_F(TriggerTest, AChainThatSwitchesItselfOffRunsAsWritten) {
@@ -450,14 +440,8 @@ TEST_F(TriggerTest, ResetLoadsTheTableAfreshSoOneOffsHappenAgain) {
 
 // ---------------------------------------------------------------- story
 
-class StoryTest : public GameTest {
+class StoryTest : public StartedGameTest {
 protected:
-    void SetUp() override {
-        GameTest::SetUp();
-        Start();
-        Mark();
-    }
-
     // Section 6, where every game starts, with four paths on.
     void AddStartSection() {
         StoryMgr->addSection(6, "<six>", 21, "open the gate", 22, "climb the wall", 23, "knock", 24, "wait", 25,
@@ -479,7 +463,7 @@ TEST_F(StoryTest, NothingIsLoadedSoNoRoomGetsAChoice) {
 
 TEST_F(StoryTest, AddingKeepsEveryValueGiven) {
     EXPECT_EQ(StoryMgr->addSection(7, "desc", 1, "a", 2, "b", 3, "c", 4, "d", 5, "e", 6, "f"), 0);
-    EXPECT_EQ(StoryMgr->addChoice(3, "Ring the bell", 16, 12, 4, 1), 0);
+    EXPECT_EQ(StoryMgr->addChoice(3, "Ring the bell", 16, Action::ActivateTrigger, 4, 1), 0);
     const TStorySection& s = *TStorySection::_list.back();
     EXPECT_EQ(std::make_tuple(s.id, s.desc, s.imgFn, s.path1id, s.p1txt, s.path2id, s.p2txt, s.path3id, s.p3txt),
               std::make_tuple(uint16_t{7}, std::string("desc"), std::string(""), uint16_t{1}, std::string("a"),
@@ -494,42 +478,45 @@ TEST_F(StoryTest, AddingKeepsEveryValueGiven) {
 }
 
 TEST_F(StoryTest, OnlyActiveChoicesOfTheRoomBecomeButtonsInTheOrderAdded) {
-    StoryMgr->addChoice(1, "First", 16, 12, 4, 1);
-    StoryMgr->addChoice(2, "Inactive", 16, 12, 4, 0);
-    StoryMgr->addChoice(3, "Active two", 16, 12, 4, 2);
-    StoryMgr->addChoice(4, "Elsewhere", 15, 12, 4, 1);
-    StoryMgr->addChoice(5, "Second", 16, 7, 2, 1);
+    StoryMgr->addChoice(1, "First", 16, Action::ActivateTrigger, 4, 1);
+    StoryMgr->addChoice(2, "Inactive", 16, Action::ActivateTrigger, 4, 0);
+    StoryMgr->addChoice(3, "Active two", 16, Action::ActivateTrigger, 4, 2);
+    StoryMgr->addChoice(4, "Elsewhere", 15, Action::ActivateTrigger, 4, 1);
+    StoryMgr->addChoice(5, "Second", 16, Action::Examine, 2, 1);
     WindowMgr->Window_Main_Clear_Choice_Btns();
     StoryMgr->GetChoices(16);
-    EXPECT_EQ(ActionButtons(), (std::vector<Button>{{12, 4, "First"}, {7, 2, "Second"}}));
+    EXPECT_EQ(ActionButtons(),
+              (std::vector<Button>{{Action::ActivateTrigger, 4, "First"}, {Action::Examine, 2, "Second"}}));
 }
 
 TEST_F(StoryTest, ChoicesComeAfterTheMovesAndTheThingsAndActLikeAnyButton) {
-    StoryMgr->addChoice(1, "Pray", 14, 12, 4, 1);
+    StoryMgr->addChoice(1, "Pray", 14, Action::ActivateTrigger, 4, 1);
     MainPrg->currentRm = 14;
     EntityMgr->setRoomNum(1, 14);
     WindowMgr->UpdateHints();
-    EXPECT_EQ(ActionButtons(), (std::vector<Button>{{2, 15, "Go South"},
-                                                    {3, 17, "Go East"},
-                                                    {7, 3, "Examine small bottle"},
-                                                    {11, 3, "Use small bottle"},
-                                                    {12, 4, "Pray"}}));
+    EXPECT_EQ(ActionButtons(), (std::vector<Button>{{Action::South, 15, "Go South"},
+                                                    {Action::East, 17, "Go East"},
+                                                    {Action::Examine, 3, "Examine small bottle"},
+                                                    {Action::Use, 3, "Use small bottle"},
+                                                    {Action::ActivateTrigger, 4, "Pray"}}));
     Mark();
     ASSERT_TRUE(Press("Pray"));
     EXPECT_EQ(Since(), "  You take your chances and decide to drink the liquid. \n" + kPrompt);
 }
 
 TEST_F(StoryTest, AMoveChoiceGoesByItsCategoryNotItsTarget) {
-    StoryMgr->addChoice(1, "Slip inside", 6, 3, 19, 1);
+    StoryMgr->addChoice(1, "Slip inside", 6, Action::East, 19, 1);
     WindowMgr->UpdateHints();
     ASSERT_TRUE(Press("Slip inside"));
     EXPECT_EQ(MainPrg->currentRm, 1);
 }
 
 struct KeyCase {
+    const char* name;
     uint16_t key;
     std::string decision;
     uint16_t section;
+    friend void PrintTo(const KeyCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class StoryKeys : public StoryTest, public ::testing::WithParamInterface<KeyCase> {};
@@ -543,9 +530,11 @@ TEST_P(StoryKeys, EachKeyFollowsItsPath) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Paths, StoryKeys,
-                         ::testing::Values(KeyCase{12, "open the gate", 21}, KeyCase{13, "climb the wall", 22},
-                                           KeyCase{14, "knock", 23}, KeyCase{15, "wait", 24}),
-                         [](const auto& info) { return "Key" + std::to_string(info.param.key); });
+                         ::testing::Values(KeyCase{"Key12OpenTheGate", 12, "open the gate", 21},
+                                           KeyCase{"Key13ClimbTheWall", 13, "climb the wall", 22},
+                                           KeyCase{"Key14Knock", 14, "knock", 23},
+                                           KeyCase{"Key15Wait", 15, "wait", 24}),
+                         CaseName());
 
 TEST_F(StoryTest, OtherKeysFollowNoPath) {
     AddStartSection();

@@ -16,10 +16,12 @@ Rect Geometry(const TGadget& g) {
     return {m.x, m.y, m.width, m.height};
 }
 
-class WindowTest : public GameTest {};
+class WindowTest : public StartedGameTest {};
+
+// Start-up on a backend set up differently first.
+class WindowStartUpTest : public GameTest {};
 
 TEST_F(WindowTest, MainLayoutLiesExactlyAsDrawn) {
-    Start();
     const TWindowMgr& w = *WindowMgr;
     const struct {
         const TGadget& gadget;
@@ -50,7 +52,6 @@ TEST_F(WindowTest, MainLayoutLiesExactlyAsDrawn) {
 }
 
 TEST_F(WindowTest, FontGoesToTheTextAndButtonsButNotWindowOrPanel) {
-    Start();
     const TWindowMgr& w = *WindowMgr;
     ASSERT_TRUE(w.font);
     EXPECT_EQ(w.font->family, "Noto Sans Regular");
@@ -63,7 +64,7 @@ TEST_F(WindowTest, FontGoesToTheTextAndButtonsButNotWindowOrPanel) {
     for (const auto& action : TActionData::_list) EXPECT_EQ(MemoryBackend::Info(action->btnGadgetID).font, w.font);
 }
 
-TEST_F(WindowTest, MissingFontLeavesEveryGadgetOnTheDefault) {
+TEST_F(WindowStartUpTest, MissingFontLeavesEveryGadgetOnTheDefault) {
     ui().fonts.clear();
     Start();
     EXPECT_FALSE(WindowMgr->font);
@@ -73,33 +74,31 @@ TEST_F(WindowTest, MissingFontLeavesEveryGadgetOnTheDefault) {
 }
 
 TEST_F(WindowTest, ActionButtonsStackThirtyPixelsApartAndRestartAfterClearing) {
-    Start();
     WindowMgr->Window_Main_Clear_Choice_Btns();
     EXPECT_EQ(WindowMgr->ChoiceBtnNum, 0);
     EXPECT_TRUE(TActionData::_list.empty());
-    for (int i = 0; i < 11; ++i) WindowMgr->Window_Main_Create_Choice_Btn(7, i, "B" + std::to_string(i));
+    for (int i = 0; i < 11; ++i) WindowMgr->Window_Main_Create_Choice_Btn(Action::Examine, i, "B" + std::to_string(i));
     const auto& first = TActionData::_list.front();
     EXPECT_EQ(Geometry(first->btnGadgetID), Rect(384, 404, 640, 28));
     EXPECT_EQ(std::get<1>(Geometry((*std::next(TActionData::_list.begin()))->btnGadgetID)), 434);
     EXPECT_EQ(std::get<1>(Geometry(TActionData::_list.back()->btnGadgetID)), 704);
     EXPECT_EQ(WindowMgr->ChoiceBtnNum, 11);
-    EXPECT_EQ(TActionData::_list.back()->category, 7);
+    EXPECT_EQ(TActionData::_list.back()->category, Action::Examine);
     EXPECT_EQ(TActionData::_list.back()->target, 10);
 
     const TGadget old = first->btnGadgetID;
     WindowMgr->Window_Main_Clear_Choice_Btns();
     EXPECT_TRUE(old->freed);
     EXPECT_EQ(ui().Buttons().size(), 5u);  // the fixed buttons but Restart
-    WindowMgr->Window_Main_Create_Choice_Btn(1, 2, "Go North");
+    WindowMgr->Window_Main_Create_Choice_Btn(Action::North, 2, "Go North");
     EXPECT_EQ(Geometry(TActionData::_list.front()->btnGadgetID), Rect(384, 404, 640, 28));
 }
 
 TEST_F(WindowTest, ButtonCounterWrapsAtEightBits) {
-    Start();
     WindowMgr->Window_Main_Clear_Choice_Btns();
-    for (int i = 0; i < 256; ++i) WindowMgr->Window_Main_Create_Choice_Btn(7, i, "B");
+    for (int i = 0; i < 256; ++i) WindowMgr->Window_Main_Create_Choice_Btn(Action::Examine, i, "B");
     EXPECT_EQ(WindowMgr->ChoiceBtnNum, 0);
-    WindowMgr->Window_Main_Create_Choice_Btn(7, 256, "again");
+    WindowMgr->Window_Main_Create_Choice_Btn(Action::Examine, 256, "again");
     EXPECT_EQ(std::get<1>(Geometry(TActionData::_list.back()->btnGadgetID)), 404);
     // ActionBtnDelete finds nothing to delete and only lowers the count.
     WindowMgr->ActionBtnDelete(TActionData::_list.back()->btnGadgetID);
@@ -110,7 +109,6 @@ TEST_F(WindowTest, ButtonCounterWrapsAtEightBits) {
 }
 
 TEST_F(WindowTest, AppendJoinsTextsAndShowsTheEnd) {
-    Start();
     EXPECT_FALSE(MemoryBackend::Info(WindowMgr->storyText).viewAtEnd);  // start-up shows the beginning
     const std::string before = Story();
     WindowMgr->AppendStoryArea("");
@@ -122,7 +120,6 @@ TEST_F(WindowTest, AppendJoinsTextsAndShowsTheEnd) {
 }
 
 TEST_F(WindowTest, SetStoryAreaReplacesTheTextAndGoesToTheTop) {
-    Start();
     WindowMgr->AppendStoryArea("x");
     WindowMgr->SetStoryArea("fresh");
     EXPECT_EQ(Story(), "fresh");
@@ -131,7 +128,6 @@ TEST_F(WindowTest, SetStoryAreaReplacesTheTextAndGoesToTheTop) {
 }
 
 TEST_F(WindowTest, MissingPictureKeepsThePreviousOne) {
-    Start();
     const TGadget& panel = WindowMgr->StoryImgPanel;
     EXPECT_FALSE(MemoryBackend::Info(panel).pixmap);  // no pictures beside the tests
     const std::string path = "window_test_room.bmp";
@@ -154,7 +150,6 @@ TEST_F(WindowTest, MissingPictureKeepsThePreviousOne) {
 }
 
 TEST_F(WindowTest, HideAndShowIgnoreNull) {
-    Start();
     EXPECT_EQ(WindowMgr->Hide(nullptr), 0);
     EXPECT_EQ(WindowMgr->Show(nullptr), 0);
     WindowMgr->Show(WindowMgr->RestartGameBtn);
@@ -162,7 +157,6 @@ TEST_F(WindowTest, HideAndShowIgnoreNull) {
 }
 
 TEST_F(WindowTest, SecondLayoutHasTextFieldAndSubmit) {
-    Start();
     WindowMgr->Open_Window_Main_PureText();
     const TWindowMgr& w = *WindowMgr;
     EXPECT_EQ(Geometry(w.mainWindow), Rect(0, 0, 800, 670));
