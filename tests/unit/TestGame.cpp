@@ -9,6 +9,7 @@
 #include "world/t_RoomMgr.h"
 
 #include <cctype>
+#include <cstdlib>
 #include <stdexcept>
 
 t_entity* Find(int32_t id) {
@@ -41,6 +42,19 @@ std::vector<Button> ActionButtons() {
         if (a->btnGadgetID && !a->btnGadgetID->freed)
             out.emplace_back(a->category, a->target, MemoryBackend::Info(a->btnGadgetID).label);
     return out;
+}
+
+ScratchFolder::ScratchFolder() : home_(std::filesystem::current_path()) {
+    std::string pattern = (std::filesystem::temp_directory_path() / "thornvale_test_XXXXXX").string();
+    if (!mkdtemp(pattern.data())) throw std::runtime_error("no scratch folder");
+    std::filesystem::current_path(pattern);
+    path_ = std::filesystem::current_path();  // with links resolved, as the game sees it
+}
+
+ScratchFolder::~ScratchFolder() {
+    std::error_code ignored;
+    std::filesystem::current_path(home_, ignored);
+    std::filesystem::remove_all(path_, ignored);
 }
 
 std::vector<StockLine> StockLines() {

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <filesystem>
 #include <ostream>
 #include <string>
 #include <tuple>
@@ -38,6 +39,20 @@ struct CaseName {
     std::string operator()(const ::testing::TestParamInfo<Case>& info) const {
         return TestName(info.param.name);
     }
+};
+
+// A fresh folder the test runs in, as the program runs in its own; the
+// test's own folder is entered again and the scratch one removed at the end.
+class ScratchFolder {
+public:
+    ScratchFolder();
+    ~ScratchFolder();
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+    const std::filesystem::path& path() const { return path_; }
+
+private:
+    std::filesystem::path home_, path_;
 };
 
 // Records of the running game by ID; the throwing ones fail the test that

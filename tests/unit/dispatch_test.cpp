@@ -16,9 +16,6 @@
 #include "world/t_EntityMgr.h"
 #include "world/t_RoomMgr.h"
 
-#include <unistd.h>
-
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <stdexcept>
@@ -74,26 +71,9 @@ TEST_F(DispatchTest, VisitOpensTheMakersSoftwarePage) {
 // Runs the press in a scratch folder, as the program runs in its own.
 class DispatchReadmeTest : public DispatchTest {
 protected:
-    void SetUp() override {
-        char cwd[4096];
-        ASSERT_NE(getcwd(cwd, sizeof cwd), nullptr);
-        home_ = cwd;
-        char pattern[] = "/tmp/thornvale_dispatch_XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        ASSERT_EQ(chdir(pattern), 0);
-        ASSERT_NE(getcwd(cwd, sizeof cwd), nullptr);
-        scratch_ = cwd;
-        DispatchTest::SetUp();
-    }
-    void TearDown() override {
-        DispatchTest::TearDown();
-        if (!home_.empty()) EXPECT_EQ(chdir(home_.c_str()), 0);
-        if (!scratch_.empty()) std::filesystem::remove_all(scratch_);
-    }
-    std::string scratch_;
-
-private:
-    std::string home_;
+    // Entered before the game starts and left after it stops.
+    ScratchFolder folder_;
+    const std::string scratch_ = folder_.path().string();
 };
 
 TEST_F(DispatchReadmeTest, GetInstructionsOpensTheReadmeBesideTheProgram) {

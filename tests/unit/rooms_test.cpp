@@ -10,9 +10,6 @@
 #include "world/t_EntityMgr.h"
 #include "world/t_RoomMgr.h"
 
-#include <unistd.h>
-
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <ostream>
@@ -46,29 +43,16 @@ protected:
 class RoomPictureTest : public RoomTest {
 protected:
     void SetUp() override {
-        char cwd[4096];
-        ASSERT_NE(getcwd(cwd, sizeof cwd), nullptr);
-        home_ = cwd;
-        char pattern[] = "/tmp/thornvale_rooms_XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        scratch_ = pattern;
-        std::filesystem::create_directories(scratch_ / "data/media/img");
+        std::filesystem::create_directories("data/media/img");
         for (const auto& name : Pictures()) {
             unsigned char header[54] = {'B', 'M'};
             header[18] = 0x80;  // 640 x 400
             header[19] = 0x02;
             header[22] = 0x90;
             header[23] = 0x01;
-            std::ofstream(scratch_ / name, std::ios::binary).write(reinterpret_cast<const char*>(header), sizeof header);
+            std::ofstream(name, std::ios::binary).write(reinterpret_cast<const char*>(header), sizeof header);
         }
-        ASSERT_EQ(chdir(scratch_.c_str()), 0);
         RoomTest::SetUp();
-    }
-
-    void TearDown() override {
-        RoomTest::TearDown();
-        if (!home_.empty()) EXPECT_EQ(chdir(home_.c_str()), 0);
-        if (!scratch_.empty()) std::filesystem::remove_all(scratch_);
     }
 
     static std::vector<std::string> Pictures() {
@@ -80,8 +64,8 @@ protected:
     }
 
 private:
-    std::string home_;
-    std::filesystem::path scratch_;
+    // Entered before the pictures are written and left after the game stops.
+    ScratchFolder folder_;
 };
 
 // ---------------------------------------------------------------- the table
