@@ -4,7 +4,7 @@ window is shown, against a bare GTK program with the same widgets, and the
 idle CPU of the running game over 20 seconds.
 
 Usage (from the build folder's parent):
-  xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" \\
+  xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp -noreset" \\
     python3 bench/window_timing.py build/game/thornvale build/bench/bare_window
 """
 import os, statistics, subprocess, sys, time

@@ -5,7 +5,7 @@ as a player's assistive tools would drive it.
 Run under Xvfb, with a D-Bus session of its own inside (the accessibility
 bus is started from that session on demand):
 
-    xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" \\
+    xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp -noreset" \\
         dbus-run-session -- /usr/bin/python3 tests/window/test_window.py \\
         build/game/thornvale [unittest arguments, e.g. Layout]
 
@@ -42,12 +42,18 @@ START_TIMEOUT = 30
 EXIT_TIMEOUT = 20
 
 
+class GameEnded(AssertionError):
+    """The game is gone: waiting any longer for it could only time out."""
+
+
 def wait_for(what, predicate, timeout=START_TIMEOUT):
     """Polls until predicate() returns something true, and returns it."""
     deadline = time.monotonic() + timeout
     while True:
         try:
             value = predicate()
+        except GameEnded:
+            raise
         except Exception:  # the tree changes under our feet while it settles
             value = None
         if value:
@@ -83,10 +89,10 @@ class Game:
         command = program if isinstance(program, list) else [program or PROGRAM]
         self.proc = subprocess.Popen(command, stdout=subprocess.DEVNULL, stderr=self.log, env=env, cwd=cwd)
         try:
-            self.frame = wait_for("the game's window on the accessibility bus", self._find_frame)
+            self.frame = wait_for("the game's window on the accessibility bus", self._running(self._find_frame))
             # Built and shown: the story is there and the buttons are laid out.
-            wait_for("the story text", lambda: self.story().queryText().characterCount > 0)
-            wait_for("the buttons to be shown", lambda: showing(self.button("Show Stats")))
+            wait_for("the story text", self._running(lambda: self.story().queryText().characterCount > 0))
+            wait_for("the buttons to be shown", self._running(lambda: showing(self.button("Show Stats"))))
         except AssertionError as e:
             said = self.stderr()
             self.close()
@@ -95,9 +101,16 @@ class Game:
             self.close()
             raise
 
+    def _running(self, predicate):
+        """predicate, failing at once if the game has ended."""
+        def asked():
+            status = self.proc.poll()
+            if status is not None:
+                raise GameEnded("the game ended while starting, with exit status %d" % status)
+            return predicate()
+        return asked
+
     def _find_frame(self):
-        if self.proc.poll() is not None:
-            raise AssertionError("the game ended while starting: " + self.stderr())
         for app in pyatspi.Registry.getDesktop(0):
             if app is not None and app.get_process_id() == self.proc.pid:
                 for child in app:
@@ -412,9 +425,13 @@ def free_display_number():
     raise AssertionError("no free display number")
 
 
+def without_display():
+    return {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY")}
+
+
 class WithoutDisplay(unittest.TestCase):
     def test_refuses_to_start(self):
-        base = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY")}
+        base = without_display()
         cases = [
             ("no DISPLAY", base),
             ("DISPLAY pointing nowhere", dict(base, DISPLAY=":%d" % free_display_number())),
@@ -428,6 +445,14 @@ class WithoutDisplay(unittest.TestCase):
                 self.assertEqual(len(lines), 1, lines)
                 self.assertIn("graphical display", lines[0])
                 self.assertEqual(run.stdout, b"")
+
+    def test_a_game_that_cannot_start_fails_its_test_at_once(self):
+        # Not after the time-out, and with the game's own words to go on.
+        with self.assertRaises(AssertionError) as caught:
+            Game(env=without_display()).close()
+        said = str(caught.exception)
+        self.assertIn("the game ended while starting, with exit status 1", said)
+        self.assertIn("graphical display", said)
 
 
 # ---- what the player reads and sees ---------------------------------------
