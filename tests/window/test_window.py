@@ -686,7 +686,7 @@ class Opener:
                 with open("/proc/%d/stat" % pid) as f:
                     if f.read().rsplit(")", 1)[1].split()[0] != "Z":
                         alive.append(pid)
-            except FileNotFoundError:
+            except (FileNotFoundError, ProcessLookupError):  # gone, or going while we read
                 pass
         return alive
 
