@@ -5,6 +5,20 @@
 #include <cstdint>
 #include <string>
 
+// Object-type categories: taking a weapon or armour may equip it; random
+// treasure and random monsters pick a type of their category. No type has 6.
+namespace ObjectCategory {
+enum Code : int32_t {
+    Character = 1,
+    Armour = 2,
+    Weapon = 3,
+    Treasure = 4,
+    Elixir = 5,
+    Provisions = 7,  // food and the two sacks
+    Monster = 8,
+};
+}  // namespace ObjectCategory
+
 // The types the rules name by ID (the table's IDs must be these), and the
 // types they find by name, ignoring letter case.
 inline constexpr int32_t kCharacterType = 1;  // only such things can be asked

@@ -50,18 +50,6 @@ struct Timer {
 };
 using TTimer = std::shared_ptr<Timer>;
 
-// Window style bits.
-constexpr int WINDOW_TITLEBAR = 1;
-constexpr int WINDOW_RESIZABLE = 2;
-constexpr int WINDOW_CENTER = 512;
-// Text area style bits.
-constexpr int TEXTAREA_WORDWRAP = 1;
-constexpr int TEXTAREA_READONLY = 2;
-constexpr int BUTTON_PUSH = 8;
-constexpr int PIXMAP_FILL = 4;
-constexpr int TEXTAREA_CHARS = 1;
-constexpr int TEXTAREA_LINES = 2;
-
 // Where a picture lands on a panel in fill mode: one factor for both
 // directions so that the picture covers the panel, centred, cut at the edges.
 struct PixmapPlacement {
@@ -140,12 +128,23 @@ bool HasBackend();
 
 // ---- Gadget operations -----------------------------------------------------
 
+// The groups below share values: each belongs to one parameter only.
+
+// CreateWindow's style bits.
+constexpr int WINDOW_TITLEBAR = 1;
+constexpr int WINDOW_RESIZABLE = 2;
+constexpr int WINDOW_CENTER = 512;
 TGadget CreateWindow(const std::string& title, int x, int y, int w, int h, const TGadget& parent, int style);
 int ClientWidth(const TGadget& window);
 int ClientHeight(const TGadget& window);
 int GadgetWidth(const TGadget& gadget);
+// CreateTextArea's style bits.
+constexpr int TEXTAREA_WORDWRAP = 1;
+constexpr int TEXTAREA_READONLY = 2;
 TGadget CreateTextArea(int x, int y, int w, int h, const TGadget& parent, int style);
 TGadget CreatePanel(int x, int y, int w, int h, const TGadget& parent, int style, const std::string& text);
+// CreateButton's style bit.
+constexpr int BUTTON_PUSH = 8;
 TGadget CreateButton(const std::string& label, int x, int y, int w, int h, const TGadget& parent, int style);
 TGadget CreateTextField(int x, int y, int w, int h, const TGadget& parent, int style);
 TGuiFont LoadGuiFont(const std::string& family, double size, bool bold, bool italic, bool underline,
@@ -158,8 +157,13 @@ void ActivateWindow(const TGadget& window);
 void ActivateGadget(const TGadget& gadget);
 void AddTextAreaText(const TGadget& area, const std::string& text);
 void SetTextAreaText(const TGadget& area, const std::string& text);
+// SelectTextAreaText's units: what pos and length count.
+constexpr int TEXTAREA_CHARS = 1;
+constexpr int TEXTAREA_LINES = 2;
 void SelectTextAreaText(const TGadget& area, int pos, int length, int units);
 TPixmap LoadPixmap(const std::string& path);
+// SetGadgetPixmap's mode: the picture covers the panel (FillPlacement).
+constexpr int PIXMAP_FILL = 4;
 void SetGadgetPixmap(const TGadget& panel, const TPixmap& pixmap, int mode);
 TTimer CreateTimer(double hertz);
 

@@ -7,7 +7,7 @@
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 jobs=$(nproc)
-"$top/scripts/install-deps.sh"
+"$top/scripts/install-deps.sh" play test
 
 cmake -S "$top" -B "$top/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON -DTHORNVALE_BENCHMARKS=ON \
   -DTHORNVALE_SANITIZE=OFF >/dev/null

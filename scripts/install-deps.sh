@@ -1,8 +1,16 @@
 #!/usr/bin/env bash
-# Installs the Debian packages named in debian-packages.txt that are missing.
+# Installs the Debian packages of the named lists in debian-packages.txt
+# ("play", "test") that are missing: install-deps.sh play [test]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-mapfile -t wanted < <(grep -v '^\s*#' "$here/debian-packages.txt" | grep -v '^\s*$')
+[ $# -gt 0 ] || { echo "usage: $0 play|test ..." >&2; exit 2; }
+wanted=()
+for list in "$@"; do
+  grep -qx "\[$list\]" "$here/debian-packages.txt" || { echo "$0: no list [$list]" >&2; exit 2; }
+  mapfile -t -O ${#wanted[@]} wanted < <(
+    awk -v want="[$list]" '/^\[/ { on = ($0 == want); next } on && !/^[[:space:]]*(#|$)/ { print $1 }' \
+      "$here/debian-packages.txt")
+done
 missing=()
 for p in "${wanted[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

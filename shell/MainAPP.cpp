@@ -47,7 +47,7 @@ TEvent* MainAPP::eventhook(int, TEvent* data, void* context) {
 }
 
 int MainAPP::displayWhatNow() {
-    WindowMgr->AppendStoryArea("WHAT DO YOU WANT TO DO? ");
+    WindowMgr->AppendStoryArea(kWhatNowPrompt);
     return 0;
 }
 

@@ -5,6 +5,9 @@
 #include <cstdint>
 #include <string>
 
+// Ends the story after every move, look, fight and the like.
+inline constexpr const char* kWhatNowPrompt = "WHAT DO YOU WANT TO DO? ";
+
 // The application object: holds the shared game state and reacts to every
 // event of the window, the timer and the system.
 class MainAPP {

@@ -6,6 +6,25 @@
 #include <string>
 #include <vector>
 
+// What a trigger does, by its category; any other category does nothing.
+namespace TriggerEffect {
+enum Category : uint16_t {
+    StoryText = 1,       // append the trigger's text
+    OpenPathway = 8,     // give room target an up exit to room targetValue
+    Chain = 10,          // fire trigger target
+    WakeCreature = 11,   // set entity target's alertness to targetValue
+    TreasureChance = 12, // 32 in 100: treasure of category target, level targetValue
+    MonsterChance = 13,  // targetValue - 1 in 100: a monster of category target
+    HurtPlayer = 14,     // the ghost or the spider, by target
+};
+}  // namespace TriggerEffect
+
+// The triggers the rules fire by ID.
+inline constexpr int32_t kDragonStoryTrigger = 2;     // the dragon leaps out
+inline constexpr int32_t kDragonWakeTrigger = 3;      // the dragon wakes
+inline constexpr int32_t kDrinkStoryTrigger = 4;      // asked to drink the liquid
+inline constexpr int32_t kElixirTreasureTrigger = 7;  // room 2's treasure chance, also on drinking
+
 // A small rule bound to a room: it fires when the room is entered (once, or
 // every time when persistent), or when asked for by ID.
 class TTrigger : public Record<TTrigger> {

@@ -5,6 +5,12 @@
 #include <cstdint>
 #include <string>
 
+// The score keepers, by ID: an entity's ownerID names the one credited with
+// its kills; things and treasure credit none.
+namespace Keeper {
+enum ID : int32_t { None = 0, Player = 1, Computer = 2 };
+}  // namespace Keeper
+
 // One score keeper: the kills credited to one side and its final score.
 class TPlayer : public Record<TPlayer> {
 public:

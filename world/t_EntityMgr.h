@@ -10,6 +10,16 @@
 inline constexpr int32_t kLiftRuleEntity = 6;
 inline constexpr int32_t kAskRuleEntity = 14;
 
+// Teams: a character whose team is neither neutral nor the player's can be
+// fought, and only monsters attack.
+namespace Team {
+enum ID : int32_t { Neutral = 0, Player = 1, Monsters = 2 };
+}  // namespace Team
+
+// At these hit points or fewer a character is too wounded to fight, and the
+// player must pass the survival check.
+inline constexpr int32_t kTooWoundedHP = 2;
+
 // Anything placed in the world: the player, a creature, an item, treasure.
 // Death is the isDead flag alone; hit points of 0 remove nothing.
 class t_entity : public Record<t_entity> {

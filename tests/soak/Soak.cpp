@@ -1,12 +1,12 @@
 #include "tests/soak/Soak.h"
 
+#include "catalogues/TObjectTypeMgr.h"
 #include "framework/MemoryBackend.h"
 #include "shell/Globals.h"
 #include "shell/MainAPP.h"
 #include "shell/TWindowMgr.h"
 #include "story/TStoryMgr.h"
 #include "story/TTriggerMgr.h"
-#include "tests/unit/TestGame.h"
 #include "world/TInventoryMgr.h"
 #include "world/TPlayerMgr.h"
 #include "world/t_EntityMgr.h"
@@ -56,8 +56,8 @@ std::vector<std::string> ExpectedButtons() {
         if (e->roomNum != MainPrg->currentRm || e->id == MainPrg->localPlayerID || e->isEnabled != 1) continue;
         labels.push_back("Examine " + e->name);
         if (e->canTake == 1) labels.push_back("Take " + e->name);
-        if (e->objectType == 1) labels.push_back("Ask " + e->name);
-        if (e->teamID != 0 && e->teamID != 1) labels.push_back("Fight the " + e->name);
+        if (e->objectType == kCharacterType) labels.push_back("Ask " + e->name);
+        if (e->teamID != Team::Neutral && e->teamID != Team::Player) labels.push_back("Fight the " + e->name);
         if (e->isUsable == 1) labels.push_back("Use " + e->name);
     }
     for (const auto& c : TChoice::_list)
@@ -117,10 +117,10 @@ SoakResult RunSoak(uint32_t seed, int64_t presses) {
 
         if (story.size() < before || story.compare(before - tail.size(), tail.size(), tail) != 0)
             fail("the story lost text after \"" + label + "\"");
-        const bool toExit = MainPrg->currentRm == 11;
+        const bool toExit = MainPrg->currentRm == kExitRoom;
         if (opener) {
             if (story.size() != before) fail("\"" + label + "\" appended text");
-        } else if (!toExit && !story.ends_with(kPrompt)) {
+        } else if (!toExit && !story.ends_with(kWhatNowPrompt)) {
             fail("\"" + label + "\" did not end with the prompt");
         }
         if (restart) {
