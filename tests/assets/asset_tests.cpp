@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -288,7 +289,153 @@ TEST(Readme, ExplainsWoundsButtonsAndScore) {
     for (const char* phrase : kPhrases) EXPECT_NE(text.find(phrase), std::string::npos) << phrase;
 }
 
+TEST(Readme, DescribesTheWindowAndTheActionsAsTheyAre) {
+    const Outcome r = outcome_of({PDFTOTEXT, "-enc", "UTF-8", kReadme.string(), "-"});
+    ASSERT_EQ(r.exit_code, 0);
+    const std::string text = collapse_spaces(r.out);
+    static constexpr std::array kTrue{
+        "The story runs down the left of the window", "The picture at the top right",
+        "Under the picture are the room’s action buttons", "Below them, at the bottom of the window, are the fixed buttons",
+        "the first three are hidden and Restart Game appears where the action buttons were",
+        "use a thing that is in the room with you", "it cannot be taken"};
+    for (const char* phrase : kTrue) EXPECT_NE(text.find(phrase), std::string::npos) << phrase;
+    // What the guide once said and the window does not do.
+    static constexpr std::array kFalse{"Below the picture, the text", "Beside them are the fixed buttons",
+                                       "which are always there", "use something you carry"};
+    for (const char* phrase : kFalse) EXPECT_EQ(text.find(phrase), std::string::npos) << phrase;
+}
+
 TEST(Readme, IsA4AndStaysInsideTheMargins) { expect_a4_pages_within_margins(pages_of(kReadme)); }
+
+// ---- The drawing of the window in the read-me -------------------------------
+
+// A run of words on one line, as one box.
+std::vector<Word> phrases_on(const Page& page, const std::string& phrase) {
+    std::vector<std::string> want;
+    for (size_t at = 0, end; at < phrase.size(); at = end + 1) {
+        end = std::min(phrase.find(' ', at), phrase.size());
+        want.push_back(phrase.substr(at, end - at));
+    }
+    std::vector<Word> found;
+    for (size_t i = 0; i + want.size() <= page.words.size(); ++i) {
+        Word box = page.words[i];
+        bool match = true;
+        for (size_t k = 0; k < want.size() && match; ++k) {
+            const Word& w = page.words[i + k];
+            match = w.text == want[k] && std::abs(w.y0 - box.y0) < 0.5;
+            box.x1 = std::max(box.x1, w.x1);
+        }
+        if (match) found.push_back({box.x0, box.y0, box.x1, box.y1, phrase});
+    }
+    return found;
+}
+
+double centre_x(const Word& w) { return (w.x0 + w.x1) / 2; }
+double centre_y(const Word& w) { return (w.y0 + w.y1) / 2; }
+
+struct Region {
+    const char* label;
+    double x0, y0, x1, y1;  // in the game window's pixels
+};
+
+// The window as the game lays it out in 1024 × 768 pixels: the story on the
+// left, and a column as wide as the 640 × 400 picture with the action buttons
+// under the picture and two 28-pixel rows of fixed buttons at the bottom.
+constexpr std::array<Region, 4> kRegions{{{"Story", 0, 0, 384, 768},
+                                          {"Picture", 384, 0, 1024, 404},
+                                          {"Action buttons", 384, 404, 1024, 712},
+                                          {"Fixed buttons", 384, 712, 1024, 768}}};
+
+struct Rect {
+    int x0, y0, x1, y1;  // the first dark pixel on each side
+};
+
+// The dark outline around a label, found by walking out from the label's
+// box until a dark pixel stops the walk on every side.
+Rect outline_around(GdkPixbuf* page, const Word& label, double px_per_pt) {
+    const int w = gdk_pixbuf_get_width(page), h = gdk_pixbuf_get_height(page);
+    const int n = gdk_pixbuf_get_n_channels(page), stride = gdk_pixbuf_get_rowstride(page);
+    const guchar* px = gdk_pixbuf_read_pixels(page);
+    const auto dark = [&](int x, int y) {
+        const guchar* p = px + y * stride + x * n;
+        return p[0] < 110 && p[1] < 110 && p[2] < 110;
+    };
+    const auto to_x = [&](double pt) { return std::clamp(static_cast<int>(pt * px_per_pt), 0, w - 1); };
+    const auto to_y = [&](double pt) { return std::clamp(static_cast<int>(pt * px_per_pt), 0, h - 1); };
+    const int cx = to_x(centre_x(label)), cy = to_y(centre_y(label));
+    Rect r{to_x(label.x0 - 0.5), to_y(label.y0 - 0.5), to_x(label.x1 + 0.5), to_y(label.y1 + 0.5)};
+    while (r.x0 > 0 && !dark(r.x0, cy)) --r.x0;
+    while (r.x1 < w - 1 && !dark(r.x1, cy)) ++r.x1;
+    while (r.y0 > 0 && !dark(cx, r.y0)) --r.y0;
+    while (r.y1 < h - 1 && !dark(cx, r.y1)) ++r.y1;
+    EXPECT_TRUE(r.x0 > 0 && r.x1 < w - 1 && r.y0 > 0 && r.y1 < h - 1) << label.text << " has no outline around it";
+    return r;
+}
+
+// Under the heading "The window", a drawing of the window: each region
+// framed and named, in the places and proportions of the game's own layout.
+TEST(Readme, DrawsTheWindowUnderItsHeading) {
+    const std::vector<Page> pages = pages_of(kReadme);
+    size_t at = pages.size();
+    std::array<Word, kRegions.size()> labels{};
+    for (size_t p = 0; p < pages.size(); ++p) {
+        const std::vector<Word> pictures = phrases_on(pages[p], "Picture");
+        if (pictures.empty()) continue;
+        ASSERT_EQ(at, pages.size()) << "more than one drawing";
+        ASSERT_EQ(pictures.size(), 1u);
+        at = p;
+        for (size_t i = 0; i < kRegions.size(); ++i) {
+            // The story's label stands alone; the others share the picture's
+            // column, which keeps the headings of the same name out.
+            std::vector<Word> found = phrases_on(pages[p], kRegions[i].label);
+            std::erase_if(found, [&](const Word& w) {
+                return i != 0 && std::abs(centre_x(w) - centre_x(pictures[0])) > 2;
+            });
+            ASSERT_EQ(found.size(), 1u) << kRegions[i].label;
+            labels[i] = found[0];
+        }
+    }
+    ASSERT_LT(at, pages.size()) << "no drawing of the window";
+    const auto& [story, picture, actions, fixed] = labels;
+    EXPECT_LT(centre_x(story), picture.x0);
+    EXPECT_LT(picture.y1, actions.y0);
+    EXPECT_LT(actions.y1, fixed.y0);
+
+    // The heading just above it, on the same page: headings and the title
+    // are set larger than anything else.
+    const auto large = [&](const Word& w) { return w.y1 - w.y0 > 23.5 && w.y1 < picture.y0; };
+    double last = -1;
+    for (const Word& w : pages[at].words)
+        if (large(w)) last = std::max(last, w.y0);
+    std::string heading;
+    for (const Word& w : pages[at].words)
+        if (large(w) && std::abs(w.y0 - last) < 0.5) heading += (heading.empty() ? "" : " ") + w.text;
+    EXPECT_EQ(heading, "The window") << "the heading just above the drawing";
+
+    ScratchDir scratch;
+    const std::string page = std::to_string(at + 1), png = (scratch.path() / "page").string();
+    constexpr double kPxPerPt = 2;
+    ASSERT_EQ(outcome_of({PDFTOPPM, "-f", page, "-l", page, "-r", "144", "-png", "-singlefile",
+                          kReadme.string(), png})
+                  .exit_code,
+              0);
+    const Pixbuf shot = load(png + ".png");
+    ASSERT_TRUE(shot);
+    std::array<Rect, kRegions.size()> drawn{};
+    for (size_t i = 0; i < kRegions.size(); ++i) drawn[i] = outline_around(shot.get(), labels[i], kPxPerPt);
+    // Scaled from the window to the page by the drawing's own width; the
+    // outlines are about two pixels wide.
+    const double scale = (drawn[1].x1 - drawn[0].x0) / 1024.0;
+    for (size_t i = 0; i < kRegions.size(); ++i) {
+        const Region& want = kRegions[i];
+        const Rect& got = drawn[i];
+        EXPECT_NEAR(got.x0 - drawn[0].x0, want.x0 * scale, 3) << want.label << ", left";
+        EXPECT_NEAR(got.x1 - drawn[0].x0, want.x1 * scale, 3) << want.label << ", right";
+        EXPECT_NEAR(got.y0 - drawn[0].y0, want.y0 * scale, 3) << want.label << ", top";
+        EXPECT_NEAR(got.y1 - drawn[0].y0, want.y1 * scale, 3) << want.label << ", bottom";
+    }
+    EXPECT_GT(scale * 1024, 0.4 * kPxPerPt * pages[at].width) << "too small to read";
+}
 
 TEST(Readme, EmbedsOnlyNotoSans) {
     const Outcome r = outcome_of({PDFFONTS, kReadme.string()});
@@ -323,12 +470,16 @@ TEST(ReadmeTool, CarriesLongTextOverOntoNewPages) {
             out << "Paragraph " << i << " holds enough words to wrap over more than one line of the page, "
                 << "so that the page fills and the next paragraph has to move on. Marker" << i << "end.\n\n";
             if (i % 7 == 0) out << "- An item in a list\n- <b>Another</b> item\n\n";
+            if (i % 9 == 0) out << "! window drawing\n\n";
         }
     }
     ASSERT_EQ(outcome_of({MAKE_README, source.string(), pdf.string(), "9.9.9"}).exit_code, 0);
     const std::vector<Page> pages = pages_of(pdf);
     EXPECT_GE(pages.size(), 4u);
     expect_a4_pages_within_margins(pages);
+    size_t drawings = 0;
+    for (const Page& page : pages) drawings += phrases_on(page, "Fixed buttons").size();
+    EXPECT_EQ(drawings, 6u);
 
     const std::string text = collapse_spaces(outcome_of({PDFTOTEXT, pdf.string(), "-"}).out);
     EXPECT_NE(text.find("Version 9.9.9"), std::string::npos);
@@ -341,6 +492,9 @@ TEST(ReadmeTool, RefusesBrokenMarkupAndLeavesNoFile) {
     const fs::path source = scratch.path() / "bad.txt", pdf = scratch.path() / "bad.pdf";
     std::ofstream(source) << "# Title\n\nA paragraph with <b>bold that never ends.\n";
     EXPECT_NE(outcome_of({MAKE_README, source.string(), pdf.string()}).exit_code, 0);
+    EXPECT_FALSE(fs::exists(pdf));
+    std::ofstream(source) << "# Title\n\n! door drawing\n";
+    EXPECT_NE(outcome_of({MAKE_README, source.string(), pdf.string()}).exit_code, 0) << "unknown drawing";
     EXPECT_FALSE(fs::exists(pdf));
     EXPECT_NE(outcome_of({MAKE_README, (scratch.path() / "missing.txt").string(), pdf.string()}).exit_code, 0);
     EXPECT_NE(outcome_of({MAKE_README}).exit_code, 0);
