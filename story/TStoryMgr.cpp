@@ -47,16 +47,16 @@ int TStoryMgr::GetChoices(uint16_t roomNum) {
 }
 
 uint8_t TStoryMgr::ChangeSection(uint16_t key, uint16_t) {
-    if (key < 12 || key > 15) return 0;
+    if (key < SectionKey::Path1 || key > SectionKey::Path4) return 0;
     for (const auto& s : TStorySection::_list) {
         if (s->id != MainPrg->currentSection) continue;
         uint16_t pathId = 0;
         const std::string* decision = nullptr;
         switch (key) {
-            case 12: pathId = s->path1id; decision = &s->p1txt; break;
-            case 13: pathId = s->path2id; decision = &s->p2txt; break;
-            case 14: pathId = s->path3id; decision = &s->p3txt; break;
-            default: pathId = s->path4id; decision = &s->p4txt; break;
+            case SectionKey::Path1: pathId = s->path1id; decision = &s->p1txt; break;
+            case SectionKey::Path2: pathId = s->path2id; decision = &s->p2txt; break;
+            case SectionKey::Path3: pathId = s->path3id; decision = &s->p3txt; break;
+            case SectionKey::Path4: pathId = s->path4id; decision = &s->p4txt; break;
         }
         if (pathId == 0) continue;
         WindowMgr->AppendStoryArea("\n\nYou decide to " + *decision + ". ");

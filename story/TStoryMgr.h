@@ -36,6 +36,12 @@ public:
     uint8_t isActive = 0;
 };
 
+// The keys of ChangeSection: each follows one path of the current section.
+// Paths 5 and 6 are stored, but no key follows them.
+namespace SectionKey {
+enum Code : uint16_t { Path1 = 12, Path2, Path3, Path4 };
+}  // namespace SectionKey
+
 // Story sections and room choices. The game loads no content into them.
 class TStoryMgr {
 public:
@@ -46,7 +52,7 @@ public:
     int addChoice(uint16_t id, const std::string& desc, uint16_t roomNum, uint16_t actionItem, int32_t actionValue,
                   uint8_t isActive);
     int GetChoices(uint16_t roomNum);
-    // Keys 12 to 15 follow paths 1 to 4 of the current section.
+    // Follows the path of the current section that the key selects.
     uint8_t ChangeSection(uint16_t key, uint16_t unused);
     int DisplaySection(uint16_t id);
 };

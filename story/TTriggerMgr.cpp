@@ -1,5 +1,6 @@
 #include "story/TTriggerMgr.h"
 
+#include "catalogues/TObjectTypeMgr.h"
 #include "framework/Framework.h"
 #include "shell/Globals.h"
 #include "shell/MainAPP.h"
@@ -9,7 +10,68 @@
 #include "world/t_RoomMgr.h"
 
 #include <algorithm>
+#include <string_view>
 
+namespace {
+
+using namespace TriggerEffect;
+
+// A treasure chance brings treasure on a draw of this or less in 1 to 100,
+// whatever the trigger's targetValue holds: that is the treasure's level.
+constexpr int32_t kTreasureChance = 32;
+
+// The creature woken in the chambermaids' bedroom: the dragon, the second
+// entity placed at start.
+constexpr int32_t kDragon = 2;
+
+// The flags as the table spells them.
+constexpr uint8_t kEnabled = 1;     // every trigger starts able to fire
+constexpr uint8_t kOneOff = 0;      // switched off after firing on an entrance, or by Disable
+constexpr uint8_t kPersistent = 1;  // fires on every entrance; Disable leaves it alone
+constexpr uint8_t kOnEntry = 1;     // fires when its room is entered, and when fired by ID
+constexpr uint8_t kByID = 0;        // fires only when fired by ID
+
+const std::string_view kLiftText = LiftStoryText();
+const std::string_view kDragonText = DragonStoryText();
+constexpr std::string_view kDrinkText = "  You take your chances and decide to drink the liquid. \n";
+
+struct TriggerRow {
+    uint16_t id, room;
+    Category effect;
+    int32_t target, targetValue;
+    uint8_t isEnabled, isPersistent, isEntryTrigger;
+    std::string_view text;
+};
+
+// Loaded in this order, which is the order a room's triggers fire in. The
+// rooms: 2 Audience Chamber, 3 The Great Hall, 4 Meeting Room, 7 Kitchen,
+// 8 Store Room, 10 Rear Vestibule, 12 Dungeon, 13 Prison Guardroom,
+// 14 Master Chamber, 15 Upper Hallway, 17 Chambermaid Chamber, 19 Armory.
+// The target is the room, trigger, entity or object category the effect acts
+// on; the value is the alert flag a woken creature gets, the treasure's level,
+// or a monster chance's bound (a draw below it brings one).
+const TriggerRow kTriggers[] = {
+    // id                    room effect          target                    value enabled   persistent   entry     text
+    {1,                      8,   StoryText,      0,                        0,    kEnabled, kOneOff,     kOnEntry, kLiftText},
+    {kDragonStoryTrigger,    17,  StoryText,      0,                        0,    kEnabled, kOneOff,     kOnEntry, kDragonText},
+    {kDragonWakeTrigger,     17,  WakeCreature,   kDragon,                  1,    kEnabled, kOneOff,     kOnEntry, ""},
+    {kDrinkStoryTrigger,     14,  StoryText,      0,                        0,    kEnabled, kOneOff,     kByID,    kDrinkText},
+    {5,                      4,   TreasureChance, ObjectCategory::Treasure, 1,    kEnabled, kPersistent, kOnEntry, ""},
+    {6,                      4,   MonsterChance,  ObjectCategory::Monster,  20,   kEnabled, kPersistent, kOnEntry, ""},
+    {kElixirTreasureTrigger, 2,   TreasureChance, ObjectCategory::Treasure, 1,    kEnabled, kPersistent, kOnEntry, ""},
+    {8,                      2,   MonsterChance,  ObjectCategory::Monster,  50,   kEnabled, kPersistent, kOnEntry, ""},
+    {9,                      3,   MonsterChance,  ObjectCategory::Monster,  50,   kEnabled, kPersistent, kOnEntry, ""},
+    {10,                     12,  MonsterChance,  ObjectCategory::Monster,  50,   kEnabled, kPersistent, kOnEntry, ""},
+    {11,                     15,  MonsterChance,  ObjectCategory::Monster,  50,   kEnabled, kPersistent, kOnEntry, ""},
+    {12,                     14,  MonsterChance,  ObjectCategory::Monster,  50,   kEnabled, kPersistent, kOnEntry, ""},
+    {13,                     19,  HurtPlayer,     HurtBy::Spider,           0,    kEnabled, kOneOff,     kOnEntry, ""},
+    {14,                     13,  HurtPlayer,     HurtBy::Ghost,            0,    kEnabled, kOneOff,     kOnEntry, ""},
+    {15,                     10,  MonsterChance,  ObjectCategory::Monster,  100,  kEnabled, kPersistent, kOnEntry, ""},
+    {16,                     8,   TreasureChance, ObjectCategory::Treasure, 1,    kEnabled, kPersistent, kOnEntry, ""},
+    {17,                     7,   MonsterChance,  ObjectCategory::Monster,  25,   kEnabled, kPersistent, kOnEntry, ""},
+};
+
+}  // namespace
 
 TTriggerMgr::TTriggerMgr() { Init(); }
 
@@ -30,23 +92,9 @@ int TTriggerMgr::addTrigger(uint16_t id, uint16_t roomNum, uint16_t category, in
 }
 
 int TTriggerMgr::Init() {
-    addTrigger(1, 8, 1, 0, 0, 1, 0, 1, std::string(LiftStoryText()));
-    addTrigger(2, 17, 1, 0, 0, 1, 0, 1, std::string(DragonStoryText()));
-    addTrigger(3, 17, 11, 2, 1, 1, 0, 1, "");
-    addTrigger(4, 14, 1, 0, 0, 1, 0, 0, "  You take your chances and decide to drink the liquid. \n");
-    addTrigger(5, 4, 12, 4, 1, 1, 1, 1, "");
-    addTrigger(6, 4, 13, 8, 20, 1, 1, 1, "");
-    addTrigger(7, 2, 12, 4, 1, 1, 1, 1, "");
-    addTrigger(8, 2, 13, 8, 50, 1, 1, 1, "");
-    addTrigger(9, 3, 13, 8, 50, 1, 1, 1, "");
-    addTrigger(10, 12, 13, 8, 50, 1, 1, 1, "");
-    addTrigger(11, 15, 13, 8, 50, 1, 1, 1, "");
-    addTrigger(12, 14, 13, 8, 50, 1, 1, 1, "");
-    addTrigger(13, 19, 14, 2, 0, 1, 0, 1, "");
-    addTrigger(14, 13, 14, 1, 0, 1, 0, 1, "");
-    addTrigger(15, 10, 13, 8, 100, 1, 1, 1, "");
-    addTrigger(16, 8, 12, 4, 1, 1, 1, 1, "");
-    addTrigger(17, 7, 13, 8, 25, 1, 1, 1, "");
+    for (const TriggerRow& r : kTriggers)
+        addTrigger(r.id, r.room, r.effect, r.target, r.targetValue, r.isEnabled, r.isPersistent, r.isEntryTrigger,
+                   std::string(r.text));
     return 0;
 }
 
@@ -73,31 +121,31 @@ void TTriggerMgr::SwitchOff(TTrigger& trigger) {
 void TTriggerMgr::Effect(TTrigger& trigger) {
     const int32_t player = MainPrg->localPlayerID;
     switch (trigger.category) {
-        case 1:
+        case TriggerEffect::StoryText:
             WindowMgr->AppendStoryArea(trigger.StoryText);
             break;
-        case 8:
-            RoomMgr->EnablePathway(trigger.target, trigger.targetValue, 8);
+        case TriggerEffect::OpenPathway:
+            RoomMgr->EnablePathway(trigger.target, trigger.targetValue, kPathwayUp);
             break;
-        case 10:
+        case TriggerEffect::Chain:
             if (trigger.isPersistent == 0) SwitchOff(trigger);
             Activate(trigger.target);
             break;
-        case 11:
+        case TriggerEffect::WakeCreature:
             EntityMgr->setAlertness(trigger.target, trigger.targetValue);
             break;
-        case 12:
-            if (Rand(1, 100) <= 32) EntityMgr->RndTreasureEntity(trigger.target, trigger.targetValue);
+        case TriggerEffect::TreasureChance:
+            if (Rand(1, 100) <= kTreasureChance) EntityMgr->RndTreasureEntity(trigger.target, trigger.targetValue);
             break;
-        case 13:
+        case TriggerEffect::MonsterChance:
             if (Rand(1, 100) < trigger.targetValue) EntityMgr->RndMonsterEnemy(trigger.target, 1);
             break;
-        case 14: {
+        case TriggerEffect::HurtPlayer: {
             const char* text = nullptr;
-            if (trigger.target == 1)
+            if (trigger.target == HurtBy::Ghost)
                 text = " The ghost of the guard has awoken! He makes eye contact with you, pauses for a moment, and "
                        "then disappears. Your strength has decreased due to the fright you suffered. You are ";
-            else if (trigger.target == 2)
+            else if (trigger.target == HurtBy::Spider)
                 text = " As you enter the room, you are bitten by a spider. You are ";
             if (!text) break;
             EntityMgr->SubtractHP(player, 1);

@@ -19,6 +19,12 @@ enum Category : uint16_t {
 };
 }  // namespace TriggerEffect
 
+// Who hurts the player in a HurtPlayer trigger, by its target; any other
+// target does nothing.
+namespace HurtBy {
+enum Source : int32_t { Ghost = 1, Spider = 2 };
+}  // namespace HurtBy
+
 // The triggers the rules fire by ID.
 inline constexpr int32_t kDragonStoryTrigger = 2;     // the dragon leaps out
 inline constexpr int32_t kDragonWakeTrigger = 3;      // the dragon wakes

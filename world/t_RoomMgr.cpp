@@ -106,12 +106,12 @@ uint8_t t_RoomMgr::ChangeRoom(uint16_t direction) {
         int32_t exit = 0;
         const char* text = "";
         switch (direction) {
-            case 1: exit = room->n; text = "You proceed north.\n\n"; break;
-            case 2: exit = room->s; text = "You go south.\n\n"; break;
-            case 3: exit = room->e; text = "You decide to go east.\n\n"; break;
-            case 4: exit = room->w; text = "Go west.\n\n"; break;
-            case 5: exit = room->u; text = "Going up.\n\n"; break;
-            case 6: exit = room->d; text = "Going down.\n\n"; break;
+            case Action::North: exit = room->n; text = "You proceed north.\n\n"; break;
+            case Action::South: exit = room->s; text = "You go south.\n\n"; break;
+            case Action::East: exit = room->e; text = "You decide to go east.\n\n"; break;
+            case Action::West: exit = room->w; text = "Go west.\n\n"; break;
+            case Action::Up: exit = room->u; text = "Going up.\n\n"; break;
+            case Action::Down: exit = room->d; text = "Going down.\n\n"; break;
             default: break;
         }
         if (exit == 0) continue;
@@ -127,7 +127,7 @@ uint8_t t_RoomMgr::ChangeRoom(uint16_t direction) {
 }
 
 int t_RoomMgr::EnablePathway(int32_t roomID, int32_t target, int32_t code) {
-    if (code != 8) return 0;
+    if (code != kPathwayUp) return 0;
     for (const auto& room : t_room::_list)
         if (room->id == roomID) room->u = target;
     return 0;

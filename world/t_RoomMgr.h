@@ -11,6 +11,10 @@ inline constexpr uint16_t kStartRoom = 6;
 inline constexpr uint16_t kExitRoom = 11;
 inline constexpr uint16_t kLiftRoom = 9;
 
+// The one code EnablePathway acts on: it sets a room's up exit, the only exit
+// that can change during a game.
+inline constexpr int32_t kPathwayUp = 8;
+
 // One room of the castle; 0 as an exit means none.
 class t_room : public Record<t_room> {
 public:
