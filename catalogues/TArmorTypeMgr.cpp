@@ -1,8 +1,29 @@
 #include "catalogues/TArmorTypeMgr.h"
 
+#include "catalogues/TObjectTypeMgr.h"
 #include "framework/Framework.h"
 
-TArmorTypeMgr::TArmorTypeMgr() { AddArmorType(0, 2, "fur cloak", 2, 5); }
+namespace {
+
+struct ArmorTypeRow {
+    ObjectCategory::Code objType;
+    const char* name;
+    int32_t defValue, price;
+};
+
+// Lower case, while the thing that carries it is "Fur cloak": the armour
+// look-ups by name ignore letter case.
+constexpr ArmorTypeRow kArmorTypes[] = {
+    // objType               name         defValue price
+    {ObjectCategory::Armour, "fur cloak",       2,     5},
+};
+
+}  // namespace
+
+TArmorTypeMgr::TArmorTypeMgr() {
+    // ID 0: each armour takes the running count.
+    for (const ArmorTypeRow& a : kArmorTypes) AddArmorType(0, a.objType, a.name, a.defValue, a.price);
+}
 
 int TArmorTypeMgr::AddArmorType(int32_t id, int32_t objType, const std::string& name, int32_t defValue,
                                 int32_t price) {

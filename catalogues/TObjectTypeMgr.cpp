@@ -7,31 +7,44 @@
 #include <vector>
 
 
+namespace {
+
+// The values an entity of the type is made from, and those the inventory
+// score reads; resource, attack and cargo capacity are read by no rule.
+struct ObjectTypeRow {
+    int32_t id;
+    const char* name;
+    ObjectCategory::Code category;
+    int32_t resourceA, cost, hp, dexterity, strength, perception, attack, cargoCap;
+    uint8_t canTake, isUsable;
+};
+
+// The IDs of the types the rules name (kElixirType, kFoodType, ...) must be
+// these; the examine texts come from ObjectTypeDescription by ID.
+constexpr ObjectTypeRow kObjectTypes[] = {
+    // id name                        category                    resA cost hp dex str per att cargo take use
+    {  1, "Roamling",                 ObjectCategory::Character,    0,   0, 6, 18, 18, 18, 23,   10,   0,   0},
+    {  2, "Ferocious werewolf",       ObjectCategory::Monster,      0,   0, 6, 24, 20, 18, 32,   20,   0,   0},
+    {  3, "Fanatical fleshgorger",    ObjectCategory::Monster,      0,   0, 6, 14, 12, 12, 32,   20,   0,   0},
+    {  4, "Maloventy maldemer",       ObjectCategory::Monster,      0,   0, 6, 12, 15,  6, 32,   20,   0,   0},
+    {  5, "Devastating Earth-Dragon", ObjectCategory::Monster,      0,   0, 6, 31, 24, 18, 32,   20,   0,   0},
+    {  6, "Elixir",                   ObjectCategory::Elixir,       0,   0, 1,  0,  0,  0,  0,    1,   1,   1},
+    {  7, "Treasure",                 ObjectCategory::Treasure,     0,   0, 1,  0,  0,  0,  0,    1,   1,   1},
+    {  8, "Food",                     ObjectCategory::Provisions,   1,   0, 0,  0,  0,  0,  0,  100,   1,   0},
+    {  9, "Sword",                    ObjectCategory::Weapon,       0,   2, 0,  8,  1,  0,  0,    0,   1,   0},
+    { 10, "Axe",                      ObjectCategory::Weapon,       0,   3, 0, 12,  1,  0,  0,    0,   1,   0},
+    { 11, "Fur cloak",                ObjectCategory::Armour,       0,   5, 5,  1,  6,  0,  0,    1,   1,   0},
+    { 12, "sack of flour",            ObjectCategory::Provisions,   0,   0, 0,  0,  0,  0,  0,    5,   0,   0},
+    { 13, "sack of potatoes",         ObjectCategory::Provisions,   0,   0, 0,  0,  0,  0,  0,    5,   0,   0},
+};
+
+}  // namespace
+
 TObjectTypeMgr::TObjectTypeMgr() {
-    const std::string werewolf(WerewolfDescription());
-    const std::string fleshgorger(FleshgorgerDescription());
-    const std::string maldemer(MaldemerDescription());
-    AddObjectType(1, "Roamling", "", "You are eager and ready to discover.", 0, 1, 0, 0, 0, 6, 18, 18, 18, 23, 10, 0, 0);
-    AddObjectType(2, "Ferocious werewolf", "", werewolf, 0, 8, 0, 0, 0, 6, 24, 20, 18, 32, 20, 0, 0);
-    AddObjectType(3, "Fanatical fleshgorger", "", fleshgorger, 0, 8, 0, 0, 0, 6, 14, 12, 12, 32, 20, 0, 0);
-    AddObjectType(4, "Maloventy maldemer", "", maldemer, 0, 8, 0, 0, 0, 6, 12, 15, 6, 32, 20, 0, 0);
-    AddObjectType(5, "Devastating Earth-Dragon", "", "It looks devastating and smells of sulfur.", 0, 8, 0, 0, 0, 6, 31,
-                  24, 18, 32, 20, 0, 0);
-    AddObjectType(6, "Elixir", "", "It is a small bottle containing some type of liquid. The bottle is corked.", 0, 5, 0,
-                  0, 0, 1, 0, 0, 0, 0, 1, 1, 1);
-    AddObjectType(7, "Treasure", "", "It is treasure.", 0, 4, 0, 0, 0, 1, 0, 0, 0, 0, 1, 1, 1);
-    AddObjectType(8, "Food", "", "It is food. You can gain one wound level for each food you possess.", 0, 7, 0, 1, 0, 0,
-                  0, 0, 0, 0, 100, 1, 0);
-    AddObjectType(9, "Sword", "", "It is a short sword. Damage rating is 1D+2.", 0, 3, 0, 0, 2, 0, 8, 1, 0, 0, 0, 1, 0);
-    AddObjectType(10, "Axe", "", "It is an axe. Damage rating is 2D.", 0, 3, 0, 0, 3, 0, 12, 1, 0, 0, 0, 1, 0);
-    AddObjectType(11, "Fur cloak", "", "It is a fur cloak. Defense value of +2.", 0, 2, 0, 0, 5, 5, 1, 6, 0, 0, 1, 1, 0);
-    AddObjectType(12, "sack of flour", "",
-                  "It is a sack of flour. As you examine it, you find treasure. Then the sack disappears!", 0, 7, 0, 0, 0,
-                  0, 0, 0, 0, 0, 5, 0, 0);
-    AddObjectType(13, "sack of potatoes", "",
-                  "It looks like a sack of potatoes. But when you get closer to it, a sound comes from the sack. Then "
-                  "all of a sudden the sack vanishes and a creature appears!",
-                  0, 7, 0, 0, 0, 0, 0, 0, 0, 0, 5, 0, 0);
+    // No type has a picture, a build rate or a maker.
+    for (const ObjectTypeRow& t : kObjectTypes)
+        AddObjectType(t.id, t.name, "", std::string(ObjectTypeDescription(t.id)), 0, t.category, 0, t.resourceA, t.cost,
+                      t.hp, t.dexterity, t.strength, t.perception, t.attack, t.cargoCap, t.canTake, t.isUsable);
 }
 
 int TObjectTypeMgr::AddObjectType(int32_t id, const std::string& name, const std::string& imgFn,

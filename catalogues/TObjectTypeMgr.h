@@ -30,6 +30,13 @@ inline constexpr const char* kElixirName = "elixir";
 inline constexpr const char* kTreasureName = "treasure";
 inline constexpr const char* kFlourSackName = "sack of flour";
 inline constexpr const char* kPotatoSackName = "sack of potatoes";
+// The types of the other things placed at the start.
+inline constexpr int32_t kDragonType = 5;
+inline constexpr int32_t kSwordType = 9;
+inline constexpr int32_t kAxeType = 10;
+inline constexpr int32_t kFurCloakType = 11;
+inline constexpr int32_t kFlourSackType = 12;
+inline constexpr int32_t kPotatoSackType = 13;
 
 // One kind of thing that can exist in the world; never changed after loading.
 class TObjectTypeData : public Record<TObjectTypeData> {

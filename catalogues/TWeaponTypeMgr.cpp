@@ -1,11 +1,30 @@
 #include "catalogues/TWeaponTypeMgr.h"
 
+#include "catalogues/TObjectTypeMgr.h"
 #include "framework/Framework.h"
 
+namespace {
+
+struct WeaponTypeRow {
+    ObjectCategory::Code objType;
+    const char* name;
+    int32_t damage, price;
+};
+
+// A weapon is tied to the thing that carries it by name alone; Fists belong
+// to no object type.
+constexpr WeaponTypeRow kWeaponTypes[] = {
+    // objType               name     damage price
+    {ObjectCategory::Weapon, "Fists",     6,     0},
+    {ObjectCategory::Weapon, "Sword",     8,     1},
+    {ObjectCategory::Weapon, "Axe",      12,     2},
+};
+
+}  // namespace
+
 TWeaponTypeMgr::TWeaponTypeMgr() {
-    AddWeaponType(0, 3, "Fists", 6, 0);
-    AddWeaponType(0, 3, "Sword", 8, 1);
-    AddWeaponType(0, 3, "Axe", 12, 2);
+    // ID 0: each weapon takes the running count, 1, 2, 3 in table order.
+    for (const WeaponTypeRow& w : kWeaponTypes) AddWeaponType(0, w.objType, w.name, w.damage, w.price);
 }
 
 int TWeaponTypeMgr::AddWeaponType(int32_t id, int32_t objType, const std::string& name, int32_t damage,

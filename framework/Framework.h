@@ -161,6 +161,9 @@ void SetTextAreaText(const TGadget& area, const std::string& text);
 constexpr int TEXTAREA_CHARS = 1;
 constexpr int TEXTAREA_LINES = 2;
 void SelectTextAreaText(const TGadget& area, int pos, int length, int units);
+// Refuses a picture of more pixels than this: a damaged header can claim
+// billions.
+constexpr int64_t kMaxPicturePixels = int64_t{1} << 25;
 TPixmap LoadPixmap(const std::string& path);
 // SetGadgetPixmap's mode: the picture covers the panel (FillPlacement).
 constexpr int PIXMAP_FILL = 4;

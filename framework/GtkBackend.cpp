@@ -15,10 +15,6 @@
 
 namespace {
 
-// A damaged header can claim billions of pixels; such a file is refused
-// before anything is decoded or allocated.
-constexpr long long kMaxPicturePixels = 1LL << 25;
-
 struct GtkGadget : Gadget {
     explicit GtkGadget(GadgetKind k) : Gadget(k) {}
     ~GtkGadget() override {
@@ -601,7 +597,7 @@ public:
     TPixmap LoadPixmap(const std::string& path) override {
         int w = 0, h = 0;
         if (!gdk_pixbuf_get_file_info(path.c_str(), &w, &h)) return nullptr;
-        if (w <= 0 || h <= 0 || static_cast<long long>(w) * h > kMaxPicturePixels) return nullptr;
+        if (w <= 0 || h <= 0 || static_cast<int64_t>(w) * h > kMaxPicturePixels) return nullptr;
         GdkPixbuf* pixbuf = DecodeWhole(path, h);
         if (!pixbuf) return nullptr;
         return std::make_shared<GtkPixmap>(pixbuf);

@@ -1,25 +1,61 @@
 #include "framework/MemoryBackend.h"
 
-#include <cstdio>
-#include <cstring>
+#include <algorithm>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 
 namespace {
 
-// Reads the size from a BMP's header; the rest of the file is not needed
-// without a display.
+uint32_t Le(const unsigned char* p, int bytes) {
+    uint32_t v = 0;
+    for (int i = bytes - 1; i >= 0; --i) v = v << 8 | p[i];
+    return v;
+}
+
+// The size of the picture in a BMP, when the file holds every row of it.
+// Without a display nothing is decoded, so the header is checked against the
+// file's real length instead: a file the GTK backend refuses (cut short,
+// sizes that disagree with the file, fields its decoder rejects) is refused
+// here too. Only plain rows are taken; the length of compressed ones says
+// nothing without decoding them, and no room picture is compressed.
 bool ReadBmpSize(const std::string& path, int& w, int& h) {
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) return false;
-    unsigned char header[26];
-    const bool ok = std::fread(header, 1, sizeof header, f) == sizeof header && header[0] == 'B' && header[1] == 'M';
-    std::fclose(f);
-    if (!ok) return false;
-    int32_t bw, bh;
-    std::memcpy(&bw, header + 18, 4);
-    std::memcpy(&bh, header + 22, 4);
-    if (bw <= 0 || bh == 0 || bh == INT32_MIN) return false;
-    w = bw;
-    h = bh < 0 ? -bh : bh;
+    std::error_code error;
+    const uint64_t length = std::filesystem::file_size(path, error);
+    if (error) return false;
+    unsigned char b[54];  // the file header and the fields of the info header read here
+    std::ifstream file(path, std::ios::binary);
+    if (!file.read(reinterpret_cast<char*>(b), sizeof b) || b[0] != 'B' || b[1] != 'M') return false;
+    const uint32_t infoSize = Le(b + 14, 4), depth = Le(b + 28, 2), compression = Le(b + 30, 4),
+                   colours = Le(b + 46, 4);
+    const auto width = static_cast<int32_t>(Le(b + 18, 4)), height = static_cast<int32_t>(Le(b + 22, 4));
+    // The info headers that keep these fields in these places; the 12-byte
+    // OS/2 one, which GTK reads too, keeps them elsewhere, and no room
+    // picture has it.
+    const uint32_t infoSizes[] = {40, 52, 56, 64, 108, 124};
+    const uint32_t depths[] = {1, 4, 8, 16, 24, 32};
+    if (std::find(std::begin(infoSizes), std::end(infoSizes), infoSize) == std::end(infoSizes) ||
+        std::find(std::begin(depths), std::end(depths), depth) == std::end(depths) || compression != 0)
+        return false;
+    if (width <= 0 || height == 0) return false;
+    const auto rows = static_cast<uint64_t>(height < 0 ? -static_cast<int64_t>(height) : height);
+    if (static_cast<uint64_t>(width) * rows > static_cast<uint64_t>(kMaxPicturePixels)) return false;
+    // The rows start at their offset, or right after the headers when it
+    // points inside them: GTK's decoder reads the headers first.
+    const uint64_t offset = Le(b + 10, 4), headers = 14 + infoSize;
+    uint64_t start = std::max(offset, headers);
+    if (depth <= 8) {
+        // A colour table comes first, and the decoder loses its place unless
+        // the rows follow it at once.
+        if (colours > (1u << depth)) return false;
+        start = headers + 4 * uint64_t{colours ? colours : 1u << depth};
+        if (offset != start) return false;
+    }
+    const uint64_t stride = (static_cast<uint64_t>(width) * depth + 31) / 32 * 4;
+    if (start > length || stride * rows > length - start) return false;
+    w = width;
+    h = static_cast<int>(rows);
     return true;
 }
 

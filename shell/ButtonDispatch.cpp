@@ -13,6 +13,13 @@
 #include "world/t_EntityMgr.h"
 #include "world/t_RoomMgr.h"
 
+namespace {
+
+// The room the lift's "Go Up" button names: the Rear Vestibule.
+constexpr int32_t kLiftUpRoom = 10;
+
+}  // namespace
+
 int TWindowMgr::UpdateHints() {
     const uint16_t room = MainPrg->currentRm;
     Window_Main_Clear_Choice_Btns();
@@ -125,12 +132,12 @@ void TWindowMgr::Examine(int32_t target) {
     AppendStoryArea(desc);
     if (desc.empty()) return;
     if (EntityMgr->GetObjectType(target) == ObjectTypeMgr->GetObjectTypeIDByName(kFlourSackName)) {
-        EntityMgr->RndTreasureEntity(4, 1);
+        EntityMgr->RndTreasureEntity(ObjectCategory::Treasure, 1);
         EntityMgr->SetDead(target, 1);
     }
     // Tested on its own, whatever the flour test did.
     if (EntityMgr->GetObjectType(target) == ObjectTypeMgr->GetObjectTypeIDByName(kPotatoSackName)) {
-        const int32_t creature = EntityMgr->RndMonsterEnemy(8, 1);
+        const int32_t creature = EntityMgr->RndMonsterEnemy(ObjectCategory::Monster, 1);
         EntityMgr->setAlertness(creature, 1);
         EntityMgr->SetDead(target, 1);
     }
@@ -142,7 +149,7 @@ void TWindowMgr::Fight(int32_t target) {
     AppendStoryArea("You decide to attack.\n\n");
     const int32_t hp = EntityMgr->GetHPByID(player);
     std::string text;
-    if (hp <= 2) {
+    if (hp <= kTooWoundedHP) {
         text = "Unfortunately, you are " + WoundWord(hp) + " and too wounded to attach.";
     } else {
         text = EntityMgr->DoCombat(player, target);
@@ -156,15 +163,15 @@ void TWindowMgr::Fight(int32_t target) {
 
 void TWindowMgr::Use(int32_t target) {
     if (MainPrg->currentRm == kLiftRoom && target == kLiftRuleEntity) {
-        TriggerMgr->Activate(2);
-        TriggerMgr->Disable(2);
-        TriggerMgr->Activate(3);
-        TriggerMgr->Disable(3);
+        TriggerMgr->Activate(kDragonStoryTrigger);
+        TriggerMgr->Disable(kDragonStoryTrigger);
+        TriggerMgr->Activate(kDragonWakeTrigger);
+        TriggerMgr->Disable(kDragonWakeTrigger);
         // The move goes by the lift's up exit at the press, whatever room
         // the button names.
-        Window_Main_Create_Choice_Btn(Action::Up, 10, "Go Up");
+        Window_Main_Create_Choice_Btn(Action::Up, kLiftUpRoom, "Go Up");
     }
-    if (EntityMgr->GetObjectType(target) == kElixirType) TriggerMgr->Activate(7);
+    if (EntityMgr->GetObjectType(target) == kElixirType) TriggerMgr->Activate(kElixirTreasureTrigger);
     EntityMgr->UseItem(target);
     MainPrg->displayWhatNow();
 }

@@ -20,10 +20,6 @@ using namespace TriggerEffect;
 // whatever the trigger's targetValue holds: that is the treasure's level.
 constexpr int32_t kTreasureChance = 32;
 
-// The creature woken in the chambermaids' bedroom: the dragon, the second
-// entity placed at start.
-constexpr int32_t kDragon = 2;
-
 // The flags as the table spells them.
 constexpr uint8_t kEnabled = 1;     // every trigger starts able to fire
 constexpr uint8_t kOneOff = 0;      // switched off after firing on an entrance, or by Disable
@@ -54,7 +50,7 @@ const TriggerRow kTriggers[] = {
     // id                    room effect          target                    value enabled   persistent   entry     text
     {1,                      8,   StoryText,      0,                        0,    kEnabled, kOneOff,     kOnEntry, kLiftText},
     {kDragonStoryTrigger,    17,  StoryText,      0,                        0,    kEnabled, kOneOff,     kOnEntry, kDragonText},
-    {kDragonWakeTrigger,     17,  WakeCreature,   kDragon,                  1,    kEnabled, kOneOff,     kOnEntry, ""},
+    {kDragonWakeTrigger,     17,  WakeCreature,   kDragonEntity,            1,    kEnabled, kOneOff,     kOnEntry, ""},
     {kDrinkStoryTrigger,     14,  StoryText,      0,                        0,    kEnabled, kOneOff,     kByID,    kDrinkText},
     {5,                      4,   TreasureChance, ObjectCategory::Treasure, 1,    kEnabled, kPersistent, kOnEntry, ""},
     {6,                      4,   MonsterChance,  ObjectCategory::Monster,  20,   kEnabled, kPersistent, kOnEntry, ""},

@@ -49,7 +49,7 @@ std::string t_EntityMgr::Strike(t_entity& striker, t_entity& struck) {
     const int32_t attackRoll = Roll(attack);
     const int32_t defenceRoll = Roll(defence);
 
-    if (striker.hp <= 2) {
+    if (striker.hp <= kTooWoundedHP) {
         striker.isAlerted = 0;
         return "The " + striker.name + " is unconscious and unable to fight.\n\n";
     }
@@ -87,7 +87,8 @@ int t_EntityMgr::DoSurvival(int32_t id) {
     if (id != MainPrg->localPlayerID) return 0;
     for (const auto& entity : t_entity::_list) {
         t_entity& e = *entity;
-        if (e.id != id || (e.hp != 1 && e.hp != 2) || e.isDead != 0) continue;
+        // Hit points 1 and 2 only: at 0 or below the check does not run.
+        if (e.id != id || e.hp < 1 || e.hp > kTooWoundedHP || e.isDead != 0) continue;
         // Every pass eats, faints, worsens or kills, and food runs out, so
         // this ends with hp 3 or more, or dead.
         do {
@@ -124,7 +125,7 @@ int t_EntityMgr::DoSurvival(int32_t id) {
                     if (e.hp <= 0) e.isDead = 1;
                 }
             }
-        } while (e.hp <= 2 && e.isDead == 0);
+        } while (e.hp <= kTooWoundedHP && e.isDead == 0);
     }
     return 0;
 }
@@ -134,7 +135,7 @@ int32_t t_EntityMgr::RndMonsterEnemy(int32_t category, int32_t) {
     // A category without types brings no creature.
     if (!ObjectTypeMgr->GetObjPtrByType(type)) return 0;
     Append("A " + ObjectTypeMgr->GetName(type) + " appears!\n\n");
-    const int32_t id = CreateEntityByObjectType(type, MainPrg->currentRm, "ground", 0, 2, 2);
+    const int32_t id = CreateEntityByObjectType(type, MainPrg->currentRm, "ground", 0, Team::Monsters, Keeper::Computer);
     SetWeapon1IDByID(id, WeaponTypeMgr->GetWeaponIDByName("Fists"));
     const int32_t playerPerception = GetPerception(MainPrg->localPlayerID);
     const int32_t creaturePerception = GetPerception(id);
@@ -160,9 +161,13 @@ int32_t t_EntityMgr::RndTreasureEntity(int32_t category, int32_t level) {
     const int32_t type = ObjectTypeMgr->RndTreasureType(category, 1);
     const std::string name = ObjectTypeMgr->GetName(type);
     Append(name + " appears worth " + std::to_string(gold) + " gold pieces!\n\n");
-    const int32_t id = addEntity(0, name, type, MainPrg->currentRm, 1,
-                                 "It is " + name + " worth " + std::to_string(gold) + " gold pieces", "Floor", 0, 0, 0, 0,
-                                 1, 0, 0);
+    // Treasure can be taken and has no abilities; it is not usable, but
+    // flagged to be disabled once used all the same.
+    constexpr uint8_t kCanTake = 1, kNotUsable = 0, kDisableAfterUse = 1;
+    constexpr int32_t kNoAbility = 0;
+    const int32_t id = addEntity(0, name, type, MainPrg->currentRm, kCanTake,
+                                 "It is " + name + " worth " + std::to_string(gold) + " gold pieces", "Floor", kNoAbility,
+                                 kNoAbility, kNoAbility, kNotUsable, kDisableAfterUse, Team::Neutral, Keeper::None);
     InventoryMgr->addInventory(id, type, gold);
     return id;
 }
@@ -174,7 +179,7 @@ void t_EntityMgr::getHints(int32_t roomNum) const {
         WindowMgr->Window_Main_Create_Choice_Btn(Action::Examine, e->id, "Examine " + e->name);
         if (e->canTake == 1) WindowMgr->Window_Main_Create_Choice_Btn(Action::Take, e->id, "Take " + e->name);
         if (e->objectType == kCharacterType) WindowMgr->Window_Main_Create_Choice_Btn(Action::Ask, e->id, "Ask " + e->name);
-        if (e->teamID != 0 && e->teamID != playerTeam)
+        if (e->teamID != Team::Neutral && e->teamID != playerTeam)
             WindowMgr->Window_Main_Create_Choice_Btn(Action::Fight, e->id, "Fight the " + e->name);
         if (e->isUsable == 1 && e->isEnabled == 1)
             WindowMgr->Window_Main_Create_Choice_Btn(Action::Use, e->id, "Use " + e->name);
@@ -192,7 +197,7 @@ uint8_t t_EntityMgr::AskEntity(int32_t id) {
     if (!e) return 0;
     Append("\n\nYou decided to talk with the " + e->name + ".");
     if (id == kAskRuleEntity) {
-        TriggerMgr->Activate(4);
+        TriggerMgr->Activate(kDrinkStoryTrigger);
         MainPrg->displayWhatNow();
     }
     return 0;
@@ -209,7 +214,7 @@ uint8_t t_EntityMgr::takeObject(int32_t entityID, int32_t roomNum, int32_t taker
     InventoryMgr->addInventory(takerID, thing.objectType, qty);
     Append("\nYou took the " + thing.name + ".\n\n");
 
-    if (thing.category == 3) {
+    if (thing.category == ObjectCategory::Weapon) {
         const int32_t newDamage = WeaponTypeMgr->GetWeaponDamageByName(thing.name);
         const int32_t current = WeaponTypeMgr->GetWeaponDamageByID(GetCurrentWeaponByID(takerID));
         if (newDamage > current) {
@@ -217,7 +222,7 @@ uint8_t t_EntityMgr::takeObject(int32_t entityID, int32_t roomNum, int32_t taker
             Append("The " + thing.name + " is now your primary weapon.\n\n");
         }
     }
-    if (thing.category == 2) {
+    if (thing.category == ObjectCategory::Armour) {
         const int32_t newValue = ArmorTypeMgr->GetArmorValueByName(thing.name);
         const int32_t current = ArmorTypeMgr->GetArmorValueByID(GetCurrentArmorByID(takerID));
         if (newValue > current) {

@@ -2,6 +2,7 @@
 
 #include "shell/Globals.h"
 #include "world/TInventoryMgr.h"
+#include "world/t_EntityMgr.h"
 
 
 namespace {
@@ -18,8 +19,10 @@ TPlayerMgr::TPlayerMgr() { Init(); }
 
 int TPlayerMgr::Init() {
     NumPlayers = 0;
-    AddPlayer(0, "Player", 1);
-    AddPlayer(0, "Computer", 2);
+    // ID 0: the keepers take IDs 1 and 2, those of Keeper::Player and
+    // Keeper::Computer.
+    AddPlayer(0, "Player", Team::Player);
+    AddPlayer(0, "Computer", Team::Monsters);
     return 0;
 }
 

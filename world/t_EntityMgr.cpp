@@ -1,10 +1,13 @@
 #include "world/t_EntityMgr.h"
 
+#include "catalogues/ObjectTypeTexts.h"
 #include "catalogues/TObjectTypeMgr.h"
 #include "shell/Globals.h"
 #include "shell/MainAPP.h"
 #include "shell/TWindowMgr.h"
 #include "world/TInventoryMgr.h"
+#include "world/TPlayerMgr.h"
+#include "world/t_RoomMgr.h"
 
 #include <limits>
 
@@ -37,24 +40,63 @@ void EveryWithID(int32_t id, F change) {
         if (e->id == id) change(*e);
 }
 
+// Start entities given every value but their category and hit points (6);
+// their examine texts are their types' own. The dragon is weaker than its
+// type. "once": disabled after its first use.
+struct GivenEntityRow {
+    const char* name;
+    int32_t objectType, roomNum;
+    uint8_t canTake;
+    const char* location;
+    int32_t dexterity, strength, perception;
+    uint8_t isUsable, disableAfterUse;
+    Team::ID teamID;
+    Keeper::ID ownerID;
+};
+
+constexpr GivenEntityRow kGivenEntities[] = {
+    // name          type            room        take location  dex str per use once team            owner
+    {"Player",       kCharacterType, kStartRoom,   0, "floor",  18, 18, 18,  0,   0, Team::Player,   Keeper::Player},
+    {"Earth Dragon", kDragonType,    17,           0, "floor",  18, 18, 18,  0,   0, Team::Monsters, Keeper::Computer},
+    {"small bottle", kElixirType,    14,           0, "floor",   0,  0,  0,  1,   1, Team::Neutral,  Keeper::None},
+};
+
+// Start things made from their type, each with one unit of its own type in
+// stock, and moreStock units besides.
+struct TypedEntityRow {
+    int32_t objectType, roomNum;
+    const char* location;
+    uint8_t disableAfterUse;
+    Team::ID teamID;
+    Keeper::ID ownerID;
+    int32_t moreStock;
+};
+
+constexpr TypedEntityRow kTypedEntities[] = {
+    // type           room        location  once team           owner         moreStock
+    {kSwordType,      kStartRoom, "ground",   0, Team::Neutral, Keeper::None,         0},
+    {kAxeType,        12,         "floor",    0, Team::Neutral, Keeper::None,         0},
+    {kFurCloakType,   4,          "ground",   0, Team::Neutral, Keeper::None,         0},
+    {kFoodType,       7,          "table",    0, Team::Neutral, Keeper::None,         9},
+    {kFlourSackType,  8,          "floor",    0, Team::Neutral, Keeper::None,         0},
+    {kPotatoSackType, 8,          "floor",    0, Team::Neutral, Keeper::None,         0},
+};
+
 }  // namespace
 
 t_EntityMgr::t_EntityMgr() { Init(); }
 
 int t_EntityMgr::Init() {
     NumEntities = 0;
-    addEntity(0, "Player", 1, 6, 0, "You are eager and ready to discover.", "floor", 18, 18, 18, 0, 0, 1, 1);
-    addEntity(0, "Earth Dragon", 5, 17, 0, "It looks devastating and smells of sulfur.", "floor", 18, 18, 18, 0, 0, 2, 2);
-    addEntity(0, "small bottle", 6, 14, 0,
-              "It is a small bottle containing some type of liquid. The bottle is corked.", "floor", 0, 0, 0, 1, 1, 0,
-              0);
-    CreateEntityByObjectType(9, 6, "ground", 0, 0, 0);
-    CreateEntityByObjectType(10, 12, "floor", 0, 0, 0);
-    CreateEntityByObjectType(11, 4, "ground", 0, 0, 0);
-    const int32_t food = CreateEntityByObjectType(kFoodType, 7, "table", 0, 0, 0);
-    InventoryMgr->addInventory(food, kFoodType, 9);
-    CreateEntityByObjectType(12, 8, "floor", 0, 0, 0);
-    CreateEntityByObjectType(13, 8, "floor", 0, 0, 0);
+    // ID 0 throughout: the IDs follow the count, 1 to 9 in table order.
+    for (const GivenEntityRow& r : kGivenEntities)
+        addEntity(0, r.name, r.objectType, r.roomNum, r.canTake, std::string(ObjectTypeDescription(r.objectType)),
+                  r.location, r.dexterity, r.strength, r.perception, r.isUsable, r.disableAfterUse, r.teamID, r.ownerID);
+    for (const TypedEntityRow& r : kTypedEntities) {
+        const int32_t id = CreateEntityByObjectType(r.objectType, r.roomNum, r.location, r.disableAfterUse, r.teamID,
+                                                    r.ownerID);
+        if (r.moreStock != 0) InventoryMgr->addInventory(id, r.objectType, r.moreStock);
+    }
     return 0;
 }
 
@@ -232,7 +274,7 @@ std::string t_EntityMgr::showRoomEntities(int32_t roomNum) const {
             text += "  There is a " + e->name + " on the " + e->location + ". ";
         else if (!anyone)
             text += "  There is a " + e->name + " here. ";
-        if (e->teamID != 0 && e->teamID != GetTeamID(MainPrg->localPlayerID))
+        if (e->teamID != Team::Neutral && e->teamID != GetTeamID(MainPrg->localPlayerID))
             text += "The " + e->name + (e->isAlerted != 0 ? " is" : " is not") + " alerted to your presence.";
         anyone = true;
     }
@@ -242,7 +284,9 @@ std::string t_EntityMgr::showRoomEntities(int32_t roomNum) const {
 std::string t_EntityMgr::DoNPCActions(int32_t roomNum) {
     std::string text;
     for (const auto& e : t_entity::_list) {
-        if (e->roomNum != roomNum || e->id == MainPrg->localPlayerID || e->teamID != 2 || e->isAlerted != 1) continue;
+        if (e->roomNum != roomNum || e->id == MainPrg->localPlayerID || e->teamID != Team::Monsters ||
+            e->isAlerted != 1)
+            continue;
         text += "  The " + e->name + " attacks you. ";
         text += DoCombat(e->id, MainPrg->localPlayerID);
     }

@@ -9,6 +9,8 @@
 // other, fire triggers.
 inline constexpr int32_t kLiftRuleEntity = 6;
 inline constexpr int32_t kAskRuleEntity = 14;
+// The dragon, placed second at the start: a trigger wakes it.
+inline constexpr int32_t kDragonEntity = 2;
 
 // Teams: a character whose team is neither neutral nor the player's can be
 // fought, and only monsters attack.

@@ -1,12 +1,14 @@
 // The platform layer on its own: dice, the event hook, picture placement and
-// the desktop opener.
+// loading, and the desktop opener.
 #include "framework/MemoryBackend.h"
+#include "tests/BrokenBitmaps.h"
 #include "tests/unit/TestGame.h"
 
 #include <cstdio>
 #include <fstream>
 #include <set>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -153,24 +155,30 @@ TEST_F(FrameworkTest, OpenURLHandsNothingForAMissingFile) {
 }
 
 TEST_F(FrameworkTest, LoadPixmapReadsBmpAndRefusesOtherFiles) {
-    const std::string bmp = "pixmap_test.bmp", junk = "pixmap_test.txt";
-    {
-        // A minimal header is all the in-memory backend reads.
-        unsigned char header[54] = {'B', 'M'};
-        header[18] = 0x40;  // 320
-        header[19] = 0x01;
-        header[22] = 200;
-        std::ofstream(bmp, std::ios::binary).write(reinterpret_cast<const char*>(header), sizeof header);
-        std::ofstream(junk) << "not a picture, only text that is long enough";
-    }
-    const TPixmap p = LoadPixmap(bmp);
+    const ScratchFolder folder;
+    bitmaps::Write("room.bmp", bitmaps::Bmp(320, 200));
+    std::ofstream("room.txt") << "not a picture, only text that is long enough";
+    const TPixmap p = LoadPixmap("room.bmp");
     ASSERT_TRUE(p);
     EXPECT_EQ(p->width, 320);
     EXPECT_EQ(p->height, 200);
-    EXPECT_FALSE(LoadPixmap(junk));
+    EXPECT_FALSE(LoadPixmap("room.txt"));
     EXPECT_FALSE(LoadPixmap("missing.bmp"));
-    std::remove(bmp.c_str());
-    std::remove(junk.c_str());
+    EXPECT_FALSE(LoadPixmap("."));
 }
+
+// The files the real window's tests load: without a display a picture loads
+// exactly when it would in the window, with the same size.
+class PictureFileTest : public FrameworkTest, public ::testing::WithParamInterface<bitmaps::PictureFile> {};
+
+TEST_P(PictureFileTest, LoadsAsInTheWindow) {
+    const ScratchFolder folder;
+    bitmaps::Write("room.bmp", GetParam().bytes);
+    const TPixmap p = LoadPixmap("room.bmp");
+    const std::pair<int, int> size = p ? std::pair(p->width, p->height) : std::pair(0, 0);
+    EXPECT_EQ(size, std::pair(GetParam().width, GetParam().height));
+}
+
+INSTANTIATE_TEST_SUITE_P(Pictures, PictureFileTest, ::testing::ValuesIn(bitmaps::PictureFiles()), CaseName());
 
 }  // namespace

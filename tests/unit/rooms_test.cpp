@@ -6,12 +6,12 @@
 #include "shell/Globals.h"
 #include "shell/MainAPP.h"
 #include "shell/TWindowMgr.h"
+#include "tests/BrokenBitmaps.h"
 #include "world/RoomTexts.h"
 #include "world/t_EntityMgr.h"
 #include "world/t_RoomMgr.h"
 
 #include <filesystem>
-#include <fstream>
 #include <ostream>
 #include <stdexcept>
 #include <string>
@@ -44,14 +44,7 @@ class RoomPictureTest : public RoomTest {
 protected:
     void SetUp() override {
         std::filesystem::create_directories("data/media/img");
-        for (const auto& name : Pictures()) {
-            unsigned char header[54] = {'B', 'M'};
-            header[18] = 0x80;  // 640 x 400
-            header[19] = 0x02;
-            header[22] = 0x90;
-            header[23] = 0x01;
-            std::ofstream(name, std::ios::binary).write(reinterpret_cast<const char*>(header), sizeof header);
-        }
+        for (const auto& name : Pictures()) bitmaps::Write(name, bitmaps::Bmp(64, 40));
         RoomTest::SetUp();
     }
 

@@ -1,10 +1,10 @@
 // The main window and its action buttons on the in-memory backend.
 #include "shell/Globals.h"
 #include "shell/TWindowMgr.h"
+#include "tests/BrokenBitmaps.h"
 #include "tests/unit/TestGame.h"
 
 #include <cstdio>
-#include <fstream>
 #include <tuple>
 
 namespace {
@@ -131,12 +131,7 @@ TEST_F(WindowTest, MissingPictureKeepsThePreviousOne) {
     const TGadget& panel = WindowMgr->StoryImgPanel;
     EXPECT_FALSE(MemoryBackend::Info(panel).pixmap);  // no pictures beside the tests
     const std::string path = "window_test_room.bmp";
-    unsigned char header[54] = {'B', 'M'};
-    header[18] = 0x80;  // 640
-    header[19] = 0x02;
-    header[22] = 0x90;  // 400
-    header[23] = 0x01;
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(header), sizeof header);
+    bitmaps::Write(path, bitmaps::Bmp(640, 400));
     WindowMgr->ChangeStoryImage(path);
     std::remove(path.c_str());
     const TPixmap shown = MemoryBackend::Info(panel).pixmap;

@@ -1,7 +1,9 @@
 // The GTK backend in-process under Xvfb: what the game's window relies on
 // but cannot show from outside (the column of choices that outgrows its
-// room, fonts applied once, the story's scrolling, ticks and the opener).
+// room, fonts applied once, the story's scrolling, ticks, the opener, and
+// which picture files load).
 #include "framework/GtkBackend.h"
+#include "tests/BrokenBitmaps.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +13,7 @@
 #include <cstdio>
 #include <fstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -433,48 +436,19 @@ long ResidentKiB() {
     return -1;
 }
 
-void Put32(std::vector<unsigned char>& b, size_t at, uint32_t v) {
-    for (int i = 0; i < 4; ++i) b[at + static_cast<size_t>(i)] = static_cast<unsigned char>(v >> (8 * i));
-}
-
-// A 24-bit BMP header claiming w x h; `pixels` says how many pixel bytes
-// really follow (fewer than claimed makes a truncated file).
-std::vector<unsigned char> Bmp(int32_t w, int32_t h, size_t pixels, unsigned char fill = 0x80) {
-    std::vector<unsigned char> b(54 + pixels, fill);
-    const uint64_t row = (static_cast<uint64_t>(w < 0 ? -w : w) * 3 + 3) / 4 * 4;
-    b[0] = 'B';
-    b[1] = 'M';
-    Put32(b, 2, static_cast<uint32_t>(54 + row * static_cast<uint64_t>(h < 0 ? -h : h)));
-    Put32(b, 6, 0);
-    Put32(b, 10, 54);
-    Put32(b, 14, 40);
-    Put32(b, 18, static_cast<uint32_t>(w));
-    Put32(b, 22, static_cast<uint32_t>(h));
-    b[26] = 1;
-    b[27] = 0;
-    b[28] = 24;
-    b[29] = 0;
-    Put32(b, 30, 0);
-    Put32(b, 34, static_cast<uint32_t>(row * static_cast<uint64_t>(h < 0 ? -h : h)));
-    return b;
-}
-
-void Write(const std::string& path, const std::vector<unsigned char>& bytes) {
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                static_cast<std::streamsize>(bytes.size()));
+void UseGtkBackend() {
+    if (HasBackend()) return;
+    std::string error;
+    auto backend = CreateGtkBackend(error);
+    ASSERT_TRUE(backend) << error;
+    SetBackend(std::move(backend));
 }
 
 // Pictures that are broken or absurd must never take the game down or eat
 // the machine's memory.
 class PictureTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        if (HasBackend()) return;
-        std::string error;
-        auto backend = CreateGtkBackend(error);
-        ASSERT_TRUE(backend) << error;
-        SetBackend(std::move(backend));
-    }
+    static void SetUpTestSuite() { UseGtkBackend(); }
     void SetUp() override {
         window = CreateWindow("test", 0, 0, 1024, 768, nullptr, WINDOW_TITLEBAR | WINDOW_CENTER);
         panel = CreatePanel(380, 4, 640, 400, window, 0, "");
@@ -488,29 +462,9 @@ protected:
     TGadget window, panel;
 };
 
-struct BadPicture {
-    const char* name;
-    std::vector<unsigned char> bytes;
-};
-
-TEST_F(PictureTest, BrokenPicturesAreRefused) {
-    std::vector<unsigned char> corrupt = Bmp(640, 400, 640 * 400 * 3);
-    corrupt[28] = 7;  // no such bit depth
-    std::vector<unsigned char> text(2000, 'x');
-    const BadPicture cases[] = {
-        {"truncated.bmp", Bmp(640, 400, 1000)},
-        {"corrupt.bmp", corrupt},
-        {"text.bmp", text},
-        {"empty.bmp", {}},
-        {"zero.bmp", Bmp(0, 0, 0)},
-        {"claims-huge.bmp", Bmp(100000, 100000, 4096)},
-    };
-    for (const auto& c : cases) {
-        Write(c.name, c.bytes);
-        EXPECT_FALSE(LoadPixmap(c.name)) << c.name;
-        std::remove(c.name);
-    }
+TEST_F(PictureTest, AMissingFileIsRefused) {
     EXPECT_FALSE(LoadPixmap("no/such/folder/room_1.bmp"));
+    EXPECT_FALSE(LoadPixmap("."));
 }
 
 TEST_F(PictureTest, ExtremeShapesAreShownWithoutScalingTheWhole) {
@@ -518,8 +472,7 @@ TEST_F(PictureTest, ExtremeShapesAreShownWithoutScalingTheWhole) {
         int32_t w, h;
     };
     for (const Shape s : {Shape{1, 100000}, Shape{100000, 1}, Shape{2, 2}}) {
-        const uint64_t row = (static_cast<uint64_t>(s.w) * 3 + 3) / 4 * 4;
-        Write("shape.bmp", Bmp(s.w, s.h, static_cast<size_t>(row * static_cast<uint64_t>(s.h))));
+        bitmaps::Write("shape.bmp", bitmaps::Bmp(s.w, s.h));
         const TPixmap p = LoadPixmap("shape.bmp");
         std::remove("shape.bmp");
         ASSERT_TRUE(p) << s.w << "x" << s.h;
@@ -561,5 +514,24 @@ TEST_F(PictureTest, FreeingAButtonInsideItsOwnPressIsSafe) {
     EXPECT_TRUE(pressed->freed);
     pressed.reset();
 }
+
+// The files the in-memory backend's tests load too: it must refuse what the
+// window refuses, or a test of a broken picture passes there for nothing.
+class PictureFileTest : public ::testing::TestWithParam<bitmaps::PictureFile> {
+protected:
+    static void SetUpTestSuite() { UseGtkBackend(); }
+};
+
+TEST_P(PictureFileTest, LoadsWholeDecodableFilesOnly) {
+    const std::string path = std::string(GetParam().name) + ".bmp";
+    bitmaps::Write(path, GetParam().bytes);
+    const TPixmap p = LoadPixmap(path);
+    std::remove(path.c_str());
+    const std::pair<int, int> size = p ? std::pair(p->width, p->height) : std::pair(0, 0);
+    EXPECT_EQ(size, std::pair(GetParam().width, GetParam().height));
+}
+
+INSTANTIATE_TEST_SUITE_P(Pictures, PictureFileTest, ::testing::ValuesIn(bitmaps::PictureFiles()),
+                         [](const auto& file) { return std::string(file.param.name); });
 
 }  // namespace
